@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace quillet::core {
+
+// A list of texts with list-box semantics: reading at an index at or past the end gives an
+// empty text instead of failing.
+class ScratchList {
+public:
+    void addItem(std::string text) { items_.push_back(std::move(text)); }
+    const std::string& item(std::size_t index) const;
+    void removeItem(std::size_t index);
+    std::size_t listCount() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    void clear() { items_.clear(); }
+    const std::vector<std::string>& items() const { return items_; }
+
+private:
+    std::vector<std::string> items_;
+};
+
+// The loader's working storage, owned by the main window (or the converter) between loads.
+// Address lists hold the file's raw bytes; name lists hold UTF-8.
+struct ScratchLists {
+    ScratchList List1;    // combined address column
+    ScratchList List2;    // de-duplicated Exchange addresses
+    ScratchList List3;    // Exchange addresses as found
+    ScratchList List4;    // resolved names of the SMTP addresses
+    ScratchList List5;    // SMTP addresses as found
+    ScratchList List6;    // sorted list; only emptied
+    ScratchList List7;    // SMTP locations, decimal
+    ScratchList nameList; // name column parallel to List1
+};
+
+} // namespace quillet::core
