@@ -71,6 +71,10 @@ void Form1::setBanner(const QString& text) {
     emit bannerChanged(text);
 }
 
+void Form1::setBanner(core::BannerMessage message, long percent) {
+    setBanner(QString::fromStdString(core::bannerText(message, percent)));
+}
+
 void Form1::resetGrid() {
     MSFlexGrid1->setRows(0);
     MSFlexGrid1->setLook(kGridLook);

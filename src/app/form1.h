@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/banner.h"
 #include "core/scratch_list.h"
 
 #include <QMainWindow>
@@ -36,6 +37,8 @@ public:
 
     // Replaces the whole status banner text.
     void setBanner(const QString& text);
+    // Product line, the message's blank run and the message (percent where it has one).
+    void setBanner(core::BannerMessage message, long percent = 0);
 
     // Empties the grid and gives it its colours and column widths.
     void resetGrid();

@@ -2,7 +2,6 @@
 #include "app/form1.h"
 #include "app/line_control.h"
 #include "app/twips.h"
-#include "core/banner.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -89,9 +88,8 @@ void Form1::createControls(QWidget* client) {
     Line12 = line(client, "Line12", 8760, 6480, 9840, 6480);
     Line13 = line(client, "Line13", 0, 8160, 10080, 8160);
 
-    Label7 = label(client, "Label7",
-                   QString::fromStdString(core::bannerText(core::BannerMessage::Initial)), -30, 0,
-                   10290, 300);
+    Label7 = label(client, "Label7", QString(), -30, 0, 10290, 300);
+    setBanner(core::BannerMessage::Initial);
     QFont bannerFont = client->font();
     bannerFont.setPointSize(9);
     bannerFont.setBold(true);

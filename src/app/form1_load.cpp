@@ -2,7 +2,6 @@
 #include "app/form1.h"
 #include "app/mod_wait.h"
 #include "app/special_folder.h"
-#include "core/banner.h"
 #include "platform/file_search.h"
 #include "platform/special_folders.h"
 
@@ -43,8 +42,7 @@ void Form1::Form_Load() {
         modWait::Wait(kMessagePause);
         setBanner(outlookFolder + kPattern);
         modWait::Wait(kMessagePause);
-        setBanner(
-            QString::fromStdString(core::bannerText(core::BannerMessage::ClickBrowseToBegin)));
+        setBanner(core::BannerMessage::ClickBrowseToBegin);
         return;
     }
 
