@@ -1,6 +1,10 @@
+#include "app/form1.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    quillet::app::Form1 form;
+    form.Form_Load();
+    return app.exec();
 }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTableWidget>
+
+namespace quillet::app {
+
+// The grid's colours, named after what they paint.
+struct GridLook {
+    QColor fixedBackground;    // heading cells (the address grid has none)
+    QColor outsideBackground;  // the area below and right of the last cell
+    QColor selectedBackground; // selected cells
+    QColor selectedText;
+    QColor cellBackground; // ordinary cells
+    QColor cellText;
+    QColor gridLines;
+};
+
+// The address grid: a table without headings whose rows are appended from tab-joined text.
+// Rows and columns are numbered from 0. No cell ever holds a NUL character: text written into
+// a cell is cut at its first NUL.
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kColumns = 4;
+
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    int rows() const { return rowCount(); }
+    void setRows(int count);
+
+    // The current cell; (0, 0) while no cell is current.
+    int row() const;
+    int col() const;
+    void setCurrent(int row, int col);
+
+    // The selected range runs from the current cell to (rowSel, colSel).
+    int rowSel() const;
+    int colSel() const;
+    void setSelection(int row, int col, int rowSel, int colSel);
+
+    // The topmost visible row; setting it scrolls as far as the grid allows.
+    int topRow() const;
+    void setTopRow(int row);
+
+    // Cell text; reading outside the grid gives an empty text, writing there does nothing.
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    QString text() const { return textMatrix(row(), col()); }
+    void setText(const QString& text) { setTextMatrix(row(), col(), text); }
+
+    // Appends a row split at tabs into the four columns: missing cells stay empty, text past
+    // the fourth cell is dropped.
+    void addItem(const QString& tabJoined);
+    void removeItem(int row);
+
+    void setLook(const GridLook& look);
+    const GridLook& look() const { return look_; }
+
+    void setColWidth(int col, int twips);
+
+signals:
+    // The user clicked a cell; it is already the current cell.
+    void Click();
+
+private:
+    QTableWidgetItem* makeItem(const QString& text) const;
+    bool contains(int row, int col) const;
+
+    GridLook look_;
+};
+
+} // namespace quillet::app

@@ -1,0 +1,135 @@
+#include "app/form1.h"
+
+#include "app/flex_grid.h"
+#include "app/shutdown.h"
+#include "app/twips.h"
+#include "app/wheel_filter.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <limits>
+
+namespace quillet::app {
+namespace {
+
+const QColor kWindowBack(192, 192, 255);
+constexpr int kClientWidthTwips = 10080;
+constexpr int kClientHeightTwips = 9330;
+constexpr int kFontPoints = 8;
+
+const GridLook kGridLook{
+    .fixedBackground = QColor(255, 255, 255),
+    .outsideBackground = QColor(153, 153, 255),
+    .selectedBackground = QColor(0, 0, 255),
+    .selectedText = QColor(255, 255, 204),
+    .cellBackground = QColor(255, 255, 255),
+    .cellText = QColor(0, 0, 0),
+    .gridLines = QColor(204, 204, 255),
+};
+constexpr int kColumnWidthsTwips[FlexGrid::kColumns] = {400, 3200, 4000, 500};
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quillet"));
+    // Arial where it exists; elsewhere a narrow face, so captions fit boxes sized for Arial.
+    QFont formFont = font();
+    formFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("DejaVu Sans Condensed")});
+    formFont.setPointSize(kFontPoints);
+    setFont(formFont);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    QPalette clientPalette = client->palette();
+    clientPalette.setColor(QPalette::Window, kWindowBack);
+    client->setPalette(clientPalette);
+    client->setFixedSize(twipsRect(*client, 0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    createControls(client);
+    createHiddenControls(client);
+    createMenus();
+
+    // ---- Signal connections: one block per subsystem. ----
+
+    // app: the type switches follow the type boxes; shutdown; "Alpha Numerical Order".
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    connect(Check2, &QCheckBox::toggled, this, &Form1::Check2_Click);
+    connect(exit, &QAction::triggered, this, &Form1::exit_Click);
+    connect(domain, &QAction::triggered, this, &Form1::domain_Click);
+}
+
+void Form1::setBanner(const QString& text) {
+    Label7->setText(text);
+    emit bannerChanged(text);
+}
+
+void Form1::setBanner(core::BannerMessage message, long percent) {
+    setBanner(QString::fromStdString(core::bannerText(message, percent)));
+}
+
+void Form1::resetGrid() {
+    MSFlexGrid1->setRows(0);
+    MSFlexGrid1->setLook(kGridLook);
+    for (int c = 0; c < FlexGrid::kColumns; ++c) {
+        MSFlexGrid1->setColWidth(c, kColumnWidthsTwips[c]);
+    }
+}
+
+void Form1::installWheelScrolling() {
+    if (!wheelFilter_) {
+        wheelFilter_ = new WheelFilter(*this);
+    }
+}
+
+void Form1::ScrollUp() {
+    if (GridTopRow > 0) {
+        --GridTopRow;
+        MSFlexGrid1->setTopRow(GridTopRow);
+    }
+}
+
+void Form1::ScrollDown() {
+    // The counter is 16-bit: past its top it stays where it is.
+    if (GridTopRow < MSFlexGrid1->rows() - 1 &&
+        GridTopRow < std::numeric_limits<std::int16_t>::max()) {
+        ++GridTopRow;
+        MSFlexGrid1->setTopRow(GridTopRow);
+    }
+}
+
+void Form1::Check1_Click() {
+    followTypeBoxes();
+}
+
+void Form1::Check2_Click() {
+    followTypeBoxes();
+}
+
+void Form1::followTypeBoxes() {
+    Check4->setChecked(Check2->isChecked());
+    Check3->setChecked(Check1->isChecked());
+}
+
+void Form1::exit_Click() {
+    endProcess();
+}
+
+void Form1::domain_Click() {
+    lists.List6.clear();
+    lists.List1.clear();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProcess();
+}
+
+} // namespace quillet::app

@@ -1,0 +1,185 @@
+#include "app/find_file.h"
+#include "app/form1.h"
+#include "app/mod_wait.h"
+#include "app/special_folder.h"
+#include "core/banner.h"
+#include "platform/file_search.h"
+#include "qt_printers.h"
+#include "temp_profile.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using quillet::app::FindFile;
+using quillet::app::Form1;
+using quillet::app::GetSpecialFolder;
+using quillet::test::TempProfile;
+
+namespace {
+
+const QString kSearching = QStringLiteral("Searching for NK2 Path...");
+const QString kNotFound =
+    QStringLiteral("Could not find NK2 file in profile path. Use 'Browse' manually.");
+const QString kFound = QStringLiteral("Found an NK2 file! Displaying location...");
+const QString kPressBrowse = QStringLiteral("Press 'Browse' to open the detected NK2 file.");
+
+class Detection : public ::testing::Test {
+protected:
+    Detection() { quillet::app::modWait::setWaitUnit(std::chrono::microseconds(1)); }
+
+    // Runs the load handler and returns every banner text it showed.
+    QStringList load(Form1& form) {
+        QStringList banners;
+        QObject::connect(&form, &Form1::bannerChanged,
+                         [&banners](const QString& text) { banners << text; });
+        form.Form_Load();
+        return banners;
+    }
+
+    QString outlookFolder() const {
+        return profile.appData() + QStringLiteral("/Microsoft/Outlook/");
+    }
+
+    TempProfile profile;
+};
+
+TEST_F(Detection, FileInTheOutlookFolderIsReportedWithTheFolderAndPattern) {
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/Outlook.nk2"));
+    Form1 form;
+    EXPECT_EQ(load(form), QStringList({outlookFolder(), QStringLiteral("Detected File:"),
+                                       outlookFolder() + QStringLiteral("*.NK2"),
+                                       QString::fromStdString(quillet::core::bannerText(
+                                           quillet::core::BannerMessage::ClickBrowseToBegin))}));
+}
+
+TEST_F(Detection, FileInAnotherMicrosoftSubfolderIsFoundAndShownUpperCased) {
+    profile.makeDir(QStringLiteral("Microsoft/Outlook"));
+    profile.makeDir(QStringLiteral("Microsoft/Word/Startup"));
+    profile.makeFile(QStringLiteral("Microsoft/Office/Profiles/main.Nk2"));
+    Form1 form;
+    const QString shown = (profile.appData() + QStringLiteral("/Microsoft/")).toUpper() +
+                          QStringLiteral("OFFICE/PROFILES/*.NK2");
+    EXPECT_EQ(load(form), QStringList({outlookFolder(), kSearching, kFound, shown, kPressBrowse}));
+}
+
+TEST_F(Detection, NoFileAnywhereLeavesTheBrowseHint) {
+    profile.makeDir(QStringLiteral("Microsoft/Outlook"));
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/notes.txt"));
+    Form1 form;
+    EXPECT_EQ(load(form), QStringList({outlookFolder(), kSearching, kNotFound}));
+    EXPECT_EQ(form.Label7->text(), kNotFound);
+}
+
+TEST_F(Detection, HiddenReadOnlyAndLinkedFoldersAreNotEntered) {
+    profile.makeFile(QStringLiteral("Microsoft/.cache/hidden.nk2"));
+    profile.makeFile(QStringLiteral("Microsoft/Locked/locked.nk2"));
+    const QString locked = profile.appData() + QStringLiteral("/Microsoft/Locked");
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    const QString elsewhere = profile.makeDir(QStringLiteral("Elsewhere"));
+    profile.makeFile(QStringLiteral("Elsewhere/linked.nk2"));
+    ASSERT_TRUE(QFile::link(elsewhere, profile.appData() + QStringLiteral("/Microsoft/Link")));
+    // A link back up the tree would loop forever if links were followed.
+    ASSERT_TRUE(
+        QFile::link(profile.appData(), profile.appData() + QStringLiteral("/Microsoft/Loop")));
+
+    Form1 form;
+    EXPECT_EQ(load(form), QStringList({outlookFolder(), kSearching, kNotFound}));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(Detection, ExportPathDefaultsToDocumentsOrHomeAndKeepsAnExistingText) {
+    {
+        Form1 form;
+        load(form);
+        EXPECT_EQ(form.Text1->text(), profile.home() + QStringLiteral("/quillet.csv"));
+        EXPECT_EQ(form.Combo1->count(), 2);
+        EXPECT_EQ(form.Combo1->itemText(0), QStringLiteral("CSV"));
+        EXPECT_EQ(form.Combo1->itemText(1), QStringLiteral("TAB"));
+        EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("CSV"));
+        EXPECT_EQ(form.GridTopRow, 0);
+    }
+    QDir(profile.home()).mkdir(QStringLiteral("Documents"));
+    {
+        Form1 form;
+        load(form);
+        EXPECT_EQ(form.Text1->text(), profile.home() + QStringLiteral("/Documents/quillet.csv"));
+    }
+    {
+        Form1 form;
+        form.Text1->setText(QStringLiteral("/somewhere/else.txt"));
+        load(form);
+        EXPECT_EQ(form.Text1->text(), QStringLiteral("/somewhere/else.txt"));
+    }
+}
+
+TEST_F(Detection, SpecialFoldersEndInTheSeparatorOrAreEmpty) {
+    EXPECT_EQ(GetSpecialFolder(26), profile.appData() + u'/');
+    EXPECT_EQ(GetSpecialFolder(5), profile.home() + u'/');
+    EXPECT_EQ(GetSpecialFolder(5) + QStringLiteral("quillet.csv"),
+              profile.home() + QStringLiteral("/quillet.csv"));
+    EXPECT_EQ(GetSpecialFolder(7), QString());
+    EXPECT_EQ(GetSpecialFolder(26 + 65536), QString()); // would be 26 if narrowed blindly
+    EXPECT_EQ(GetSpecialFolder(-40000), QString());
+}
+
+TEST_F(Detection, FindFileRewritesBothArgumentsInPlace) {
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/a.nk2"));
+    QString folder = profile.appData() + QStringLiteral("/MicroSoft/outLOOK");
+    QString pattern = QStringLiteral("*.nk2");
+    const QString expectedFolder =
+        (profile.appData() + QStringLiteral("/MICROSOFT/OUTLOOK/")).toUpper();
+
+    EXPECT_EQ(FindFile(folder, pattern), expectedFolder + QStringLiteral("*.NK2"));
+    EXPECT_EQ(folder, expectedFolder);
+    EXPECT_EQ(pattern, QStringLiteral("*.NK2"));
+
+    // Rewritten, the same arguments find the same folder again.
+    EXPECT_EQ(FindFile(folder, pattern), expectedFolder + QStringLiteral("*.NK2"));
+
+    QString missing = profile.appData() + QStringLiteral("/nothing-here");
+    QString anyPattern = QStringLiteral("*.nk2");
+    EXPECT_EQ(FindFile(missing, anyPattern), QString());
+    EXPECT_EQ(missing, (profile.appData() + QStringLiteral("/nothing-here/")).toUpper());
+}
+
+TEST_F(Detection, FindFileSearchesPreOrderDepthFirstInListingOrder) {
+    // The folder itself wins over its subfolders.
+    profile.makeFile(QStringLiteral("Top/x.nk2"));
+    profile.makeFile(QStringLiteral("Top/Sub/y.nk2"));
+    QString folder = profile.appData() + QStringLiteral("/Top");
+    QString pattern = QStringLiteral("*.NK2");
+    const QString top = folder.toUpper() + QStringLiteral("/*.NK2");
+    EXPECT_EQ(FindFile(folder, pattern), top);
+
+    // The first listed subfolder is searched to the bottom before the second is looked at.
+    profile.makeFile(QStringLiteral("Tree/one/deep/deeper/x.nk2"));
+    profile.makeFile(QStringLiteral("Tree/two/x.nk2"));
+    const QStringList order =
+        quillet::platform::folderEntries(profile.appData() + QStringLiteral("/Tree"));
+    ASSERT_EQ(order.size(), 2);
+    const QString expected = order.first() == QStringLiteral("one")
+                                 ? QStringLiteral("ONE/DEEP/DEEPER/")
+                                 : QStringLiteral("TWO/");
+    QString tree = profile.appData() + QStringLiteral("/Tree");
+    const QString found = tree.toUpper() + u'/' + expected + pattern;
+    EXPECT_EQ(FindFile(tree, pattern), found);
+}
+
+TEST_F(Detection, FindFileKeepsTheWindowAliveWhileListing) {
+    for (int i = 0; i < 5; ++i) {
+        profile.makeDir(QStringLiteral("Many/sub%1").arg(i));
+    }
+    bool handled = false;
+    QTimer::singleShot(0, [&handled] { handled = true; });
+    QString folder = profile.appData() + QStringLiteral("/Many");
+    QString pattern = QStringLiteral("*.NK2");
+    EXPECT_EQ(FindFile(folder, pattern), QString());
+    EXPECT_TRUE(handled);
+}
+
+} // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Readable gtest failure messages for Qt strings.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (const QString& text : list) {
+        *os << "\n  \"" << text.toStdString() << '"';
+    }
+    *os << " }";
+}
+QT_END_NAMESPACE
