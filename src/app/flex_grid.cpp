@@ -52,21 +52,21 @@ void FlexGrid::setCurrent(int row, int col) {
 }
 
 int FlexGrid::rowSel() const {
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    if (ranges.isEmpty()) {
-        return row();
-    }
-    const QTableWidgetSelectionRange& range = ranges.first();
-    return range.topRow() == row() ? range.bottomRow() : range.topRow();
+    return selectionEnd().first;
 }
 
 int FlexGrid::colSel() const {
+    return selectionEnd().second;
+}
+
+std::pair<int, int> FlexGrid::selectionEnd() const {
     const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
     if (ranges.isEmpty()) {
-        return col();
+        return {row(), col()};
     }
     const QTableWidgetSelectionRange& range = ranges.first();
-    return range.leftColumn() == col() ? range.rightColumn() : range.leftColumn();
+    return {range.topRow() == row() ? range.bottomRow() : range.topRow(),
+            range.leftColumn() == col() ? range.rightColumn() : range.leftColumn()};
 }
 
 void FlexGrid::setSelection(int row, int col, int rowSel, int colSel) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QTableWidget>
+#include <utility>
 
 namespace quillet::app {
 
@@ -66,6 +67,8 @@ signals:
     void Click();
 
 private:
+    // The corner of the selected range opposite the current cell, as (row, col).
+    std::pair<int, int> selectionEnd() const;
     QTableWidgetItem* makeItem(const QString& text) const;
     bool contains(int row, int col) const;
 
