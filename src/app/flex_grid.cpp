@@ -69,7 +69,7 @@ std::pair<int, int> FlexGrid::selectionEnd() const {
             range.leftColumn() == col() ? range.rightColumn() : range.leftColumn()};
 }
 
-void FlexGrid::setSelection(int row, int col, int rowSel, int colSel) {
+void FlexGrid::selectRange(int row, int col, int rowSel, int colSel) {
     if (!contains(row, col) || !contains(rowSel, colSel)) {
         return;
     }

@@ -40,7 +40,7 @@ public:
     // The selected range runs from the current cell to (rowSel, colSel).
     int rowSel() const;
     int colSel() const;
-    void setSelection(int row, int col, int rowSel, int colSel);
+    void selectRange(int row, int col, int rowSel, int colSel);
 
     // The topmost visible row; setting it scrolls as far as the grid allows.
     int topRow() const;
