@@ -52,24 +52,24 @@ void FlexGrid::setCurrent(int row, int col) {
 }
 
 int FlexGrid::rowSel() const {
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    if (ranges.isEmpty()) {
-        return row();
-    }
-    const QTableWidgetSelectionRange& range = ranges.first();
-    return range.topRow() == row() ? range.bottomRow() : range.topRow();
+    return selectionEnd().first;
 }
 
 int FlexGrid::colSel() const {
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    if (ranges.isEmpty()) {
-        return col();
-    }
-    const QTableWidgetSelectionRange& range = ranges.first();
-    return range.leftColumn() == col() ? range.rightColumn() : range.leftColumn();
+    return selectionEnd().second;
 }
 
-void FlexGrid::setSelection(int row, int col, int rowSel, int colSel) {
+std::pair<int, int> FlexGrid::selectionEnd() const {
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (ranges.isEmpty()) {
+        return {row(), col()};
+    }
+    const QTableWidgetSelectionRange& range = ranges.first();
+    return {range.topRow() == row() ? range.bottomRow() : range.topRow(),
+            range.leftColumn() == col() ? range.rightColumn() : range.leftColumn()};
+}
+
+void FlexGrid::selectRange(int row, int col, int rowSel, int colSel) {
     if (!contains(row, col) || !contains(rowSel, colSel)) {
         return;
     }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QTableWidget>
+#include <utility>
 
 namespace quillet::app {
 
@@ -39,7 +40,7 @@ public:
     // The selected range runs from the current cell to (rowSel, colSel).
     int rowSel() const;
     int colSel() const;
-    void setSelection(int row, int col, int rowSel, int colSel);
+    void selectRange(int row, int col, int rowSel, int colSel);
 
     // The topmost visible row; setting it scrolls as far as the grid allows.
     int topRow() const;
@@ -66,6 +67,8 @@ signals:
     void Click();
 
 private:
+    // The corner of the selected range opposite the current cell, as (row, col).
+    std::pair<int, int> selectionEnd() const;
     QTableWidgetItem* makeItem(const QString& text) const;
     bool contains(int row, int col) const;
 

@@ -58,7 +58,7 @@ TEST(FlexGrid, CurrentCellSelectionAndRemoval) {
     }
     EXPECT_EQ(grid.row(), 0);
     EXPECT_EQ(grid.col(), 0);
-    grid.setSelection(3, 2, 3, 3);
+    grid.selectRange(3, 2, 3, 3);
     EXPECT_EQ(grid.row(), 3);
     EXPECT_EQ(grid.col(), 2);
     EXPECT_EQ(grid.rowSel(), 3);
