@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/loader_host.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace quillet::core {
+
+// What the steps of one Browse operation share: the file's bytes, the host, the 16-bit step
+// counter and the percent. Both start at 0 for every operation.
+struct LoadContext {
+    LoadContext(std::string_view fileBytes, LoaderHost& loaderHost)
+        : file(fileBytes), host(loaderHost), lists(loaderHost.lists()) {}
+
+    std::string_view file;
+    LoaderHost& host;
+    ScratchLists& lists;
+    std::int16_t steps = 0;
+    long percent = 0;
+
+    long fileLength() const { return static_cast<long>(file.size()); }
+    void countStep() { steps = static_cast<std::int16_t>(steps + 1); }
+};
+
+// The bytes from position `first` through position `last` of the file (1-based, inclusive, as
+// the reader's rules are written); positions outside the file yield nothing.
+std::string_view bytesBetween(std::string_view file, long first, long last);
+
+// Appends the items of `from` at indexes 0 through its item count inclusive, so the appended
+// run is closed by the empty text read past its last item.
+void appendThroughCount(ScratchList& to, const ScratchList& from);
+
+} // namespace quillet::core

@@ -1,0 +1,113 @@
+#include "core/nk2_scan.h"
+
+#include "core/banner.h"
+#include "core/percent.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quillet::core {
+namespace {
+
+constexpr std::size_t kNotFound = std::string_view::npos;
+
+// The next occurrence of one marker at or after a byte index. Scan positions only grow, so a
+// result stays valid until the scan passes it and each marker costs one pass over the file.
+class MarkerFinder {
+public:
+    MarkerFinder(std::string_view file, std::string_view marker) : file_(file), marker_(marker) {}
+
+    std::size_t from(std::size_t index) {
+        if (!known_ || next_ < index) {
+            next_ = file_.find(marker_, index);
+            known_ = true;
+        }
+        return next_;
+    }
+
+private:
+    std::string_view file_;
+    std::string_view marker_;
+    std::size_t next_ = 0;
+    bool known_ = false;
+};
+
+// The bytes from `first` up to and including the next terminator, or to the end of the file
+// (or the address limit) when none follows.
+std::string_view addressFrom(std::string_view file, std::size_t first) {
+    if (first >= file.size()) {
+        return {};
+    }
+    const std::string_view rest = file.substr(first, kMaxAddressBytes);
+    const std::size_t end = rest.find(kTerminator);
+    return end == kNotFound ? rest : rest.substr(0, end + 1);
+}
+
+// One search step per stored address, as both scans do it: count the step, move one position
+// on, work out the percent, pause, show the banner, find the next marker and store the address
+// behind it. `findMarker` maps a byte index to the next marker's index; `store` receives the
+// address and the marker's 1-based position; `nextStep` decides on the new step counter.
+template <typename Percent, typename FindMarker, typename Store, typename NextStep>
+void searchSteps(LoadContext& load, BannerMessage message, std::size_t markerLength,
+                 Percent percent, FindMarker findMarker, Store store, NextStep nextStep) {
+    long position = 1;
+    do {
+        load.countStep();
+        ++position;
+        load.host.setBusy(true);
+        percent(position);
+        load.host.wait(1);
+        load.host.setStatus(bannerText(message, load.percent));
+        const std::size_t marker = findMarker(static_cast<std::size_t>(position - 1));
+        if (marker == kNotFound) {
+            return;
+        }
+        const long markerPosition = static_cast<long>(marker) + 1;
+        store(addressFrom(load.file, marker + markerLength), markerPosition);
+        position = markerPosition + static_cast<long>(markerLength);
+    } while (nextStep(load.steps));
+}
+
+} // namespace
+
+void exchangeScan(LoadContext& load) {
+    load.host.setBusy(true);
+    load.host.setStatus(bannerText(BannerMessage::LoadingFile));
+    MarkerFinder lower(load.file, kExchangeMarkerLower);
+    MarkerFinder upper(load.file, kExchangeMarkerUpper);
+    searchSteps(
+        load, BannerMessage::LoadingDomain, kExchangeMarkerLower.size(),
+        [&](long position) {
+            if (load.fileLength() > 0) {
+                load.percent = percentOf(position, load.fileLength());
+            }
+        },
+        [&](std::size_t index) { return std::min(lower.from(index), upper.from(index)); },
+        [&](std::string_view address, long) {
+            load.lists.List3.addItem(std::string(address));
+            load.host.setEntryCount(static_cast<long>(load.lists.List3.listCount()));
+        },
+        [](int steps) { return steps < kStepLimit; });
+}
+
+void smtpScan(LoadContext& load) {
+    load.lists.List7.clear();
+    load.host.setBusy(true);
+    load.host.setStatus(bannerText(BannerMessage::LoadingSmtpStart));
+    MarkerFinder smtp(load.file, kSmtpMarker);
+    searchSteps(
+        load, BannerMessage::LoadingSmtp, kSmtpMarker.size(),
+        [&](long position) {
+            // A file under 50 bytes shows 50 in every step.
+            load.percent = load.fileLength() < 50 ? 50 : percentOf(position, load.fileLength());
+        },
+        [&](std::size_t index) { return smtp.from(index); },
+        [&](std::string_view address, long markerPosition) {
+            load.lists.List5.addItem(std::string(address));
+            load.lists.List7.addItem(std::to_string(markerPosition + 6));
+            load.host.setEntryCount(static_cast<long>(load.lists.List5.listCount()));
+        },
+        [](int steps) { return steps <= kStepLimit; });
+}
+
+} // namespace quillet::core
