@@ -12,8 +12,8 @@ namespace quillet::core {
 inline constexpr std::string_view kNameMarker = "\xA4\xBE\xA3";
 
 // The provider UID of a one-off entry ID; the name marker is its fourth to sixth byte.
-inline constexpr std::string_view kOneOffProviderUid =
-    "\x81\x2B\x1F\xA4\xBE\xA3\x10\x19\x9D\x6E\x00\xDD\x01\x0F\x54\x02";
+inline constexpr std::string_view kOneOffProviderUid{
+    "\x81\x2B\x1F\xA4\xBE\xA3\x10\x19\x9D\x6E\x00\xDD\x01\x0F\x54\x02", 16};
 
 // A name span of this many bytes or more gives an empty name.
 inline constexpr std::size_t kNameLimit = 200;

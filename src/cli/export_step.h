@@ -1,0 +1,15 @@
+#pragma once
+
+#include "converter_host.h"
+#include "options.h"
+
+#include <ostream>
+#include <vector>
+
+namespace quillet::cli {
+
+// Appends the rows to options.outputPath as an Outlook contacts import file of
+// options.fileType. Returns the exit status; problems go to err.
+int writeExport(const std::vector<GridRow>& rows, const ConvertOptions& options, std::ostream& err);
+
+} // namespace quillet::cli
