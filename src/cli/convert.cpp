@@ -1,7 +1,7 @@
 #include "convert.h"
 
-#include "converter_host.h"
 #include "core/file_bytes.h"
+#include "core/headless_host.h"
 #include "core/nk2_load.h"
 #include "exit_status.h"
 #include "export_step.h"
@@ -15,9 +15,9 @@ namespace {
 
 constexpr const char* kProgram = "quillet-convert";
 
-int printList(const std::vector<GridRow>& rows, std::ostream& out, std::ostream& err) {
+int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::ostream& err) {
     std::string text;
-    for (const GridRow& row : rows) {
+    for (const core::GridRow& row : rows) {
         for (std::size_t cell = 0; cell < row.size(); ++cell) {
             text += row[cell];
             text += cell + 1 < row.size() ? '\t' : '\n';
@@ -70,7 +70,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
         files.push_back(std::move(file.bytes));
     }
 
-    ConverterHost grid;
+    core::HeadlessHost grid;
     for (const std::string& bytes : files) {
         core::loadNk2(bytes, options.boxes, grid);
     }

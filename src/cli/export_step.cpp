@@ -4,7 +4,8 @@
 
 namespace quillet::cli {
 
-int writeExport(const std::vector<GridRow>&, const ConvertOptions& options, std::ostream& err) {
+int writeExport(const std::vector<core::GridRow>&, const ConvertOptions& options,
+                std::ostream& err) {
     err << "quillet-convert: this build cannot write the contacts file " << options.outputPath
         << " yet; use --list to print the rows\n";
     return kExitOutputFailed;

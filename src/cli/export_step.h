@@ -1,6 +1,6 @@
 #pragma once
 
-#include "converter_host.h"
+#include "core/headless_host.h"
 #include "options.h"
 
 #include <ostream>
@@ -10,6 +10,7 @@ namespace quillet::cli {
 
 // Appends the rows to options.outputPath as an Outlook contacts import file of
 // options.fileType. Returns the exit status; problems go to err.
-int writeExport(const std::vector<GridRow>& rows, const ConvertOptions& options, std::ostream& err);
+int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options,
+                std::ostream& err);
 
 } // namespace quillet::cli

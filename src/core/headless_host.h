@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-namespace quillet::cli {
+namespace quillet::core {
 
-using GridRow = std::array<std::string, core::kGridColumns>;
+using GridRow = std::array<std::string, kGridColumns>;
 
-// The loader's host without a window: no pauses, no banner, just the grid's rows, split into
-// their four cells the way the window's grid splits them.
-class ConverterHost : public core::LoaderHost {
+// The loader's host without a window (converter, benchmarks, fuzzing): no pauses, no banner,
+// just the grid's rows, split into their four cells the way the window's grid splits them.
+class HeadlessHost : public LoaderHost {
 public:
     void setStatus(const std::string&) override {}
     void setEntryCount(long) override {}
@@ -23,13 +23,13 @@ public:
     void enableButtons() override {}
     void appendRow(const std::string& tabJoined) override;
     int rowCount() const override { return static_cast<int>(rows_.size()); }
-    core::ScratchLists& lists() override { return lists_; }
+    ScratchLists& lists() override { return lists_; }
 
     const std::vector<GridRow>& rows() const { return rows_; }
 
 private:
     std::vector<GridRow> rows_;
-    core::ScratchLists lists_;
+    ScratchLists lists_;
 };
 
-} // namespace quillet::cli
+} // namespace quillet::core
