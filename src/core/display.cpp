@@ -1,6 +1,5 @@
 #include "core/display.h"
 
-#include "core/banner.h"
 #include "core/cp1252.h"
 #include "core/percent.h"
 #include "core/row_text.h"
@@ -47,8 +46,8 @@ void closingStep(LoadContext& load) {
             }
         }
         host.wait(1);
-        host.setStatus(load.percent <= 1 ? bannerText(BannerMessage::DisplayingNoSelection)
-                                         : bannerText(BannerMessage::Displaying, load.percent));
+        load.showStatus(load.percent <= 1 ? BannerMessage::DisplayingNoSelection
+                                          : BannerMessage::Displaying);
     }
 
     lists.List1.clear();

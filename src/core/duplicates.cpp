@@ -1,11 +1,11 @@
 #include "core/duplicates.h"
 
-#include "core/banner.h"
 #include "core/cp1252.h"
 
+#include <algorithm>
 #include <bit>
-#include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -70,50 +70,107 @@ private:
     std::size_t count_ = 0;
 };
 
+// The items grouped by their case-folded text: each group's original indexes in list order,
+// stored one group after another, with removed members skipped in near-constant time.
+class EqualGroups {
+public:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    explicit EqualGroups(const std::vector<std::string>& items) : groupOf_(items.size()) {
+        // Reserved up front, so the views the map keeps into it stay valid.
+        std::vector<std::string> keys;
+        keys.reserve(items.size());
+        std::unordered_map<std::string_view, std::size_t> groupOfKey;
+        groupOfKey.reserve(items.size());
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            keys.push_back(foldCaseCp1252(items[i]));
+            groupOf_[i] = groupOfKey.try_emplace(keys.back(), groupOfKey.size()).first->second;
+        }
+        // Reading past the last item gives the empty text, which equals the empty items.
+        const auto empty = groupOfKey.find(std::string_view());
+        emptyGroup_ = empty == groupOfKey.end() ? kNone : empty->second;
+
+        // A counting sort by group keeps each group's members in list order.
+        begin_.assign(groupOfKey.size() + 1, 0);
+        for (const std::size_t group : groupOf_) {
+            ++begin_[group + 1];
+        }
+        for (std::size_t g = 1; g < begin_.size(); ++g) {
+            begin_[g] += begin_[g - 1];
+        }
+        members_.resize(items.size());
+        std::vector<std::size_t> filled(begin_.begin(), begin_.end() - 1);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            members_[filled[groupOf_[i]]++] = i;
+        }
+        skip_.resize(items.size() + 1);
+        for (std::size_t slot = 0; slot < skip_.size(); ++slot) {
+            skip_[slot] = slot;
+        }
+    }
+
+    std::size_t groupOf(std::size_t original) const { return groupOf_[original]; }
+    std::size_t emptyGroup() const { return emptyGroup_; }
+    std::size_t member(std::size_t slot) const { return members_[slot]; }
+
+    // The slot of the group's first remaining member at or after an original index.
+    std::size_t firstFrom(std::size_t group, std::size_t original) {
+        const auto first = members_.begin() + static_cast<std::ptrdiff_t>(begin_[group]);
+        const auto last = members_.begin() + static_cast<std::ptrdiff_t>(begin_[group + 1]);
+        return remainingFrom(
+            group,
+            static_cast<std::size_t>(std::lower_bound(first, last, original) - members_.begin()));
+    }
+
+    // The slot of the group's next remaining member after a slot.
+    std::size_t after(std::size_t group, std::size_t slot) {
+        return remainingFrom(group, slot + 1);
+    }
+
+    void remove(std::size_t slot) { skip_[slot] = slot + 1; }
+
+private:
+    std::size_t remainingFrom(std::size_t group, std::size_t slot) {
+        while (skip_[slot] != slot) {
+            skip_[slot] = skip_[skip_[slot]];
+            slot = skip_[slot];
+        }
+        return slot < begin_[group + 1] ? slot : kNone;
+    }
+
+    std::vector<std::size_t> groupOf_;
+    std::vector<std::size_t> begin_;   // group g holds the slots begin_[g] to begin_[g + 1] - 1
+    std::vector<std::size_t> members_; // original index per slot
+    std::vector<std::size_t> skip_;    // removed slots point on towards the next remaining one
+    std::size_t emptyGroup_ = kNone;
+};
+
 } // namespace
 
 void removeDuplicates(ScratchList& list) {
-    std::vector<std::string> items = list.items();
+    const std::vector<std::string>& items = list.items();
     const std::size_t size = items.size();
-
-    // Items that compare equal form a group, held as their original indexes in list order.
-    std::unordered_map<std::string, int> groupOfKey;
-    std::vector<std::set<std::size_t>> groups;
-    std::vector<int> groupOf(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        const auto [entry, added] =
-            groupOfKey.try_emplace(foldCaseCp1252(items[i]), static_cast<int>(groups.size()));
-        if (added) {
-            groups.emplace_back();
-        }
-        groupOf[i] = entry->second;
-        std::set<std::size_t>& group = groups[static_cast<std::size_t>(entry->second)];
-        group.insert(group.end(), i);
-    }
-    // Reading past the last item gives the empty text, which equals the empty items.
-    const auto emptyEntry = groupOfKey.find(std::string());
-    const int emptyGroup = emptyEntry == groupOfKey.end() ? -1 : emptyEntry->second;
-
+    EqualGroups groups(items);
     RemainingItems remaining(size);
     auto groupAt = [&](std::size_t position) {
-        return position < remaining.count() ? groupOf[remaining.originalAt(position)] : emptyGroup;
+        return position < remaining.count() ? groups.groupOf(remaining.originalAt(position))
+                                            : groups.emptyGroup();
     };
     for (std::size_t i = 0; i <= remaining.count(); ++i) {
-        int target = groupAt(i);
+        std::size_t target = groupAt(i);
         std::size_t next = 0; // the list position the inner loop looks at next
-        while (target >= 0) {
-            std::set<std::size_t>& group = groups[static_cast<std::size_t>(target)];
-            auto match =
-                group.lower_bound(next < remaining.count() ? remaining.originalAt(next) : size);
-            if (match != group.end() && remaining.positionOf(*match) == i) {
-                ++match; // the item at i itself
+        while (target != EqualGroups::kNone) {
+            std::size_t slot = groups.firstFrom(
+                target, next < remaining.count() ? remaining.originalAt(next) : size);
+            if (slot != EqualGroups::kNone && remaining.positionOf(groups.member(slot)) == i) {
+                slot = groups.after(target, slot); // the item at i itself
             }
-            if (match == group.end()) {
+            if (slot == EqualGroups::kNone) {
                 break;
             }
-            const std::size_t original = *match;
+            const std::size_t original = groups.member(slot);
             const std::size_t position = remaining.positionOf(original);
-            group.erase(match);
+            groups.remove(slot);
             remaining.remove(original);
             if (position < i) {
                 target = groupAt(i); // a later item has moved up into position i
@@ -123,12 +180,13 @@ void removeDuplicates(ScratchList& list) {
         }
     }
 
-    list.clear();
+    ScratchList survivors;
     for (std::size_t i = 0; i < size; ++i) {
         if (remaining.contains(i)) {
-            list.addItem(std::move(items[i]));
+            survivors.addItem(items[i]);
         }
     }
+    list = std::move(survivors);
 }
 
 void removeDuplicatesReference(ScratchList& list) {
@@ -153,7 +211,7 @@ void removeDuplicatesReference(ScratchList& list) {
 
 void duplicateStep(LoadContext& load, bool exchangeNames) {
     ScratchLists& lists = load.lists;
-    load.host.setStatus(bannerText(BannerMessage::RemovingDuplicates));
+    load.showStatus(BannerMessage::RemovingDuplicates);
     load.host.wait(1);
     removeDuplicates(lists.List3);
     load.host.setEntryCount(load.host.rowCount() + 1L);

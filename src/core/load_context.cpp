@@ -4,6 +4,15 @@
 
 namespace quillet::core {
 
+void LoadContext::showStatus(BannerMessage message) {
+    if (shownText_.empty() || message != shownMessage_ || percent != shownPercent_) {
+        shownMessage_ = message;
+        shownPercent_ = percent;
+        shownText_ = bannerText(message, percent);
+    }
+    host.setStatus(shownText_);
+}
+
 std::string_view bytesBetween(std::string_view file, long first, long last) {
     const long begin = std::max(first, 1L);
     const long end = std::min(last, static_cast<long>(file.size()));

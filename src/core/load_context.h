@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/banner.h"
 #include "core/loader_host.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quillet::core {
@@ -22,6 +24,15 @@ struct LoadContext {
 
     long fileLength() const { return static_cast<long>(file.size()); }
     void countStep() { steps = static_cast<std::int16_t>(steps + 1); }
+
+    // Shows a banner message with the current percent. Thousands of steps share a handful of
+    // percents, so the text is composed again only when message or percent change.
+    void showStatus(BannerMessage message);
+
+private:
+    BannerMessage shownMessage_ = BannerMessage::Initial;
+    long shownPercent_ = 0;
+    std::string shownText_;
 };
 
 // The bytes from position `first` through position `last` of the file (1-based, inclusive, as

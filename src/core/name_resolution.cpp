@@ -1,6 +1,5 @@
 #include "core/name_resolution.h"
 
-#include "core/banner.h"
 #include "core/cp1252.h"
 #include "core/nk2_scan.h"
 #include "core/percent.h"
@@ -59,7 +58,7 @@ void nameStep(LoadContext& load) {
     ScratchLists& lists = load.lists;
     load.steps = -1;
     load.host.setBusy(true);
-    load.host.setStatus(bannerText(BannerMessage::ResolvingStart));
+    load.showStatus(BannerMessage::ResolvingStart);
     if (lists.List5.empty()) {
         load.percent = 0;
     } else {
@@ -70,7 +69,7 @@ void nameStep(LoadContext& load) {
             load.host.setBusy(true);
             load.percent = percentOf(k + 2, static_cast<double>(lists.List5.listCount()));
             load.host.wait(1);
-            load.host.setStatus(bannerText(BannerMessage::Resolving, load.percent));
+            load.showStatus(BannerMessage::Resolving);
             const long location = locationNumber(lists.List7.item(static_cast<std::size_t>(k)));
             lists.List4.addItem(resolveName(load.file, markers, location));
             load.host.setEntryCount(static_cast<long>(lists.List4.listCount()));

@@ -1,33 +1,57 @@
 #include "core/nk2_scan.h"
 
-#include "core/banner.h"
 #include "core/percent.h"
 
 #include <algorithm>
+#include <cstring>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace quillet::core {
 namespace {
 
 constexpr std::size_t kNotFound = std::string_view::npos;
 
-// The next occurrence of one marker at or after a byte index. Scan positions only grow, so a
-// result stays valid until the scan passes it and each marker costs one pass over the file.
+// The next place at or after a byte index where one of the markers (all of one length) begins.
+// It looks for the byte all of them have at `pivot`, far rarer in these files than their first
+// letters, and compares around each hit. Scan positions only grow, so a result stays valid until
+// the scan passes it and each scan reads the file once.
 class MarkerFinder {
 public:
-    MarkerFinder(std::string_view file, std::string_view marker) : file_(file), marker_(marker) {}
+    MarkerFinder(std::string_view file, std::initializer_list<std::string_view> markers,
+                 std::size_t pivot)
+        : file_(file), markers_(markers), pivot_(pivot) {}
 
     std::size_t from(std::size_t index) {
         if (!known_ || next_ < index) {
-            next_ = file_.find(marker_, index);
+            next_ = search(index);
             known_ = true;
         }
         return next_;
     }
 
 private:
+    std::size_t search(std::size_t index) const {
+        const std::size_t length = markers_.front().size();
+        const char key = markers_.front()[pivot_];
+        for (std::size_t at = index + pivot_; at < file_.size(); ++at) {
+            const void* hit = std::memchr(file_.data() + at, key, file_.size() - at);
+            if (hit == nullptr) {
+                break;
+            }
+            at = static_cast<std::size_t>(static_cast<const char*>(hit) - file_.data());
+            const std::string_view candidate = file_.substr(at - pivot_, length);
+            if (std::find(markers_.begin(), markers_.end(), candidate) != markers_.end()) {
+                return at - pivot_;
+            }
+        }
+        return kNotFound;
+    }
+
     std::string_view file_;
-    std::string_view marker_;
+    std::vector<std::string_view> markers_;
+    std::size_t pivot_;
     std::size_t next_ = 0;
     bool known_ = false;
 };
@@ -57,7 +81,7 @@ void searchSteps(LoadContext& load, BannerMessage message, std::size_t markerLen
         load.host.setBusy(true);
         percent(position);
         load.host.wait(1);
-        load.host.setStatus(bannerText(message, load.percent));
+        load.showStatus(message);
         const std::size_t marker = findMarker(static_cast<std::size_t>(position - 1));
         if (marker == kNotFound) {
             return;
@@ -72,9 +96,9 @@ void searchSteps(LoadContext& load, BannerMessage message, std::size_t markerLen
 
 void exchangeScan(LoadContext& load) {
     load.host.setBusy(true);
-    load.host.setStatus(bannerText(BannerMessage::LoadingFile));
-    MarkerFinder lower(load.file, kExchangeMarkerLower);
-    MarkerFinder upper(load.file, kExchangeMarkerUpper);
+    load.showStatus(BannerMessage::LoadingFile);
+    MarkerFinder markers(load.file, {kExchangeMarkerLower, kExchangeMarkerUpper}, 2); // '='
+
     searchSteps(
         load, BannerMessage::LoadingDomain, kExchangeMarkerLower.size(),
         [&](long position) {
@@ -82,7 +106,7 @@ void exchangeScan(LoadContext& load) {
                 load.percent = percentOf(position, load.fileLength());
             }
         },
-        [&](std::size_t index) { return std::min(lower.from(index), upper.from(index)); },
+        [&](std::size_t index) { return markers.from(index); },
         [&](std::string_view address, long) {
             load.lists.List3.addItem(std::string(address));
             load.host.setEntryCount(static_cast<long>(load.lists.List3.listCount()));
@@ -93,8 +117,8 @@ void exchangeScan(LoadContext& load) {
 void smtpScan(LoadContext& load) {
     load.lists.List7.clear();
     load.host.setBusy(true);
-    load.host.setStatus(bannerText(BannerMessage::LoadingSmtpStart));
-    MarkerFinder smtp(load.file, kSmtpMarker);
+    load.showStatus(BannerMessage::LoadingSmtpStart);
+    MarkerFinder smtp(load.file, {kSmtpMarker}, 4); // ':'
     searchSteps(
         load, BannerMessage::LoadingSmtp, kSmtpMarker.size(),
         [&](long position) {
