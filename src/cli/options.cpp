@@ -58,8 +58,12 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
             if (argument == "-o") {
                 options.outputPath = value;
                 outputGiven = true;
-            } else if (options.fileType = fileTypeNamed(value); options.fileType.empty()) {
-                return badUsage("file type must be CSV or TAB, not '" + std::string(value) + "'");
+            } else {
+                options.fileType = fileTypeNamed(value);
+                if (options.fileType.empty()) {
+                    return badUsage("file type must be CSV or TAB, not '" + std::string(value) +
+                                    "'");
+                }
             }
         } else {
             return badUsage("unknown option " + std::string(argument));

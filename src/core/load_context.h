@@ -12,7 +12,8 @@ namespace quillet::core {
 
 // What the steps of one Browse operation share: the file's bytes, the host, the 16-bit step
 // counter and the percent. Both start at 0 for every operation.
-struct LoadContext {
+class LoadContext {
+public:
     LoadContext(std::string_view fileBytes, LoaderHost& loaderHost)
         : file(fileBytes), host(loaderHost), lists(loaderHost.lists()) {}
 

@@ -98,7 +98,6 @@ void exchangeScan(LoadContext& load) {
     load.host.setBusy(true);
     load.showStatus(BannerMessage::LoadingFile);
     MarkerFinder markers(load.file, {kExchangeMarkerLower, kExchangeMarkerUpper}, 2); // '='
-
     searchSteps(
         load, BannerMessage::LoadingDomain, kExchangeMarkerLower.size(),
         [&](long position) {
