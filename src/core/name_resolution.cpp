@@ -3,6 +3,7 @@
 #include "core/cp1252.h"
 #include "core/nk2_scan.h"
 #include "core/percent.h"
+#include "core/row_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -51,7 +52,8 @@ std::string resolveName(std::string_view file, const NameMarkers& markers, long 
     if (span.size() >= kNameLimit) {
         return {};
     }
-    return isUnicodeOneOff(file, marker) ? decodeUtf16le(span) : decodeCp1252(span);
+    // Only the text before the first NUL (or 0x0000 unit) ever reaches a row.
+    return isUnicodeOneOff(file, marker) ? decodeUtf16le(span) : decodeCp1252(cutAtNul(span));
 }
 
 void nameStep(LoadContext& load) {

@@ -33,9 +33,10 @@ private:
 };
 
 // The display name for the SMTP address whose SMTP location is `location`, as UTF-8: the bytes
-// from 17 past the name marker through 17 past the location. Empty when no marker is found or
-// the span has 200 bytes or more. A span behind the marker of a one-off entry ID flagged as
-// Unicode is UTF-16LE; any other is Windows-1252.
+// from 17 past the name marker through 17 past the location, up to its terminator. Empty when no
+// marker is found or the span has 200 bytes or more. A span behind the marker of a one-off entry
+// ID flagged as Unicode is UTF-16LE (ending at a 0x0000 unit); any other is Windows-1252 (ending
+// at a NUL).
 std::string resolveName(std::string_view file, const NameMarkers& markers, long location);
 
 // The name step: one name per item of List5 into List4, then appended to nameList.
