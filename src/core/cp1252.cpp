@@ -150,4 +150,24 @@ std::string decodeUtf16le(std::string_view bytes) {
     return out;
 }
 
+std::string encodeUtf16le(std::string_view utf8) {
+    std::string out;
+    auto appendUnit = [&out](char32_t unit) {
+        out += static_cast<char>(unit & 0xFF);
+        out += static_cast<char>(unit >> 8);
+    };
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const long cp = nextCodePoint(utf8, pos);
+        const char32_t c = cp < 0 || cp > 0x10FFFF ? char32_t{0xFFFD} : static_cast<char32_t>(cp);
+        if (c >= 0x10000) {
+            appendUnit(0xD800 + ((c - 0x10000) >> 10));
+            appendUnit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            appendUnit(c);
+        }
+    }
+    return out;
+}
+
 } // namespace quillet::core

@@ -29,6 +29,9 @@ std::string foldCaseCp1252(std::string_view bytes);
 // unpaired surrogate becomes U+FFFD.
 std::string decodeUtf16le(std::string_view bytes);
 
+// UTF-8 to UTF-16LE bytes without a terminator; a malformed sequence becomes U+FFFD.
+std::string encodeUtf16le(std::string_view utf8);
+
 // Appends one code point to a UTF-8 string.
 void appendUtf8(std::string& out, char32_t cp);
 

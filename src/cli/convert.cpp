@@ -1,0 +1,80 @@
+#include "convert.h"
+
+#include "core/file_bytes.h"
+#include "core/headless_host.h"
+#include "core/nk2_load.h"
+#include "exit_status.h"
+#include "export_step.h"
+#include "options.h"
+
+#include <string>
+#include <vector>
+
+namespace quillet::cli {
+namespace {
+
+constexpr const char* kProgram = "quillet-convert";
+
+int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::ostream& err) {
+    std::string text;
+    for (const core::GridRow& row : rows) {
+        for (std::size_t cell = 0; cell < row.size(); ++cell) {
+            text += row[cell];
+            text += cell + 1 < row.size() ? '\t' : '\n';
+        }
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out) {
+        err << kProgram << ": could not write the list\n";
+        return kExitOutputFailed;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int runConverter(std::span<const char* const> arguments, std::ostream& out, std::ostream& err) {
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    switch (parsed.request) {
+    case Request::Help:
+        out << usageText();
+        return kExitOk;
+    case Request::Version:
+        out << kProgram << " " << QUILLET_VERSION << "\n";
+        return kExitOk;
+    case Request::BadUsage:
+        err << kProgram << ": " << parsed.problem << "\n" << usageText();
+        return kExitBadUsage;
+    case Request::Convert:
+        break;
+    }
+    const ConvertOptions& options = parsed.options;
+    if (!options.boxes.check1 && !options.boxes.check2) {
+        err << "You must choose an e-mail type!\n";
+        return kExitBadUsage;
+    }
+    if (options.inputs.empty()) {
+        err << kProgram << ": no NK2 file given\n" << usageText();
+        return kExitBadUsage;
+    }
+
+    // Every file is read before anything is loaded, so an unreadable one leaves nothing written.
+    std::vector<std::string> files;
+    for (const std::string& path : options.inputs) {
+        core::FileBytes file = core::readFileBytes(path);
+        if (!file.ok) {
+            err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
+            return kExitUnreadableInput;
+        }
+        files.push_back(std::move(file.bytes));
+    }
+
+    core::HeadlessHost grid;
+    for (const std::string& bytes : files) {
+        core::loadNk2(bytes, options.boxes, grid);
+    }
+    return options.list ? printList(grid.rows(), out, err) : writeExport(grid.rows(), options, err);
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/headless_host.h"
+#include "options.h"
+
+#include <ostream>
+#include <vector>
+
+namespace quillet::cli {
+
+// Appends the rows to options.outputPath as an Outlook contacts import file of
+// options.fileType. Returns the exit status; problems go to err.
+int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options,
+                std::ostream& err);
+
+} // namespace quillet::cli

@@ -1,0 +1,96 @@
+#include "options.h"
+
+#include <string_view>
+
+namespace quillet::cli {
+namespace {
+
+ParsedCommandLine badUsage(std::string problem) {
+    ParsedCommandLine parsed;
+    parsed.request = Request::BadUsage;
+    parsed.problem = std::move(problem);
+    return parsed;
+}
+
+// "CSV" or "TAB" in any letter case, upper-cased; empty for anything else.
+std::string fileTypeNamed(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper == "CSV" || upper == "TAB" ? upper : std::string();
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
+    ParsedCommandLine parsed;
+    ConvertOptions& options = parsed.options;
+    bool outputGiven = false;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (onlyFiles || argument == "-" || !argument.starts_with('-')) {
+            options.inputs.emplace_back(argument);
+        } else if (argument == "--") {
+            onlyFiles = true;
+        } else if (argument == "--help" || argument == "-h") {
+            parsed.request = Request::Help;
+            return parsed;
+        } else if (argument == "--version") {
+            parsed.request = Request::Version;
+            return parsed;
+        } else if (argument == "--list") {
+            options.list = true;
+        } else if (argument == "--no-smtp") {
+            options.boxes.check1 = false;
+            options.boxes.check3 = false;
+        } else if (argument == "--no-domain") {
+            options.boxes.check2 = false;
+            options.boxes.check4 = false;
+        } else if (argument == "-t" || argument == "-o") {
+            if (i + 1 == arguments.size()) {
+                return badUsage("option " + std::string(argument) + " needs a value");
+            }
+            const std::string_view value = arguments[++i];
+            if (argument == "-o") {
+                options.outputPath = value;
+                outputGiven = true;
+            } else {
+                options.fileType = fileTypeNamed(value);
+                if (options.fileType.empty()) {
+                    return badUsage("file type must be CSV or TAB, not '" + std::string(value) +
+                                    "'");
+                }
+            }
+        } else {
+            return badUsage("unknown option " + std::string(argument));
+        }
+    }
+    if (!outputGiven) {
+        options.outputPath = options.fileType == "TAB" ? "quillet.txt" : "quillet.csv";
+    }
+    return parsed;
+}
+
+std::string usageText() {
+    return "usage: quillet-convert [--list] [-t CSV|TAB] [-o FILE] [--no-smtp] [--no-domain] "
+           "NK2FILE...\n"
+           "Reads Outlook autocomplete caches (NK2 files) and appends the addresses found, with\n"
+           "their names, to an Outlook contacts import file.\n"
+           "\n"
+           "  --list       print the rows instead (number, name, address, type; tab-separated)\n"
+           "  -t CSV|TAB   the export's file type (default CSV)\n"
+           "  -o FILE      the export file, appended to (default quillet.csv, or quillet.txt)\n"
+           "  --no-smtp    leave out SMTP addresses\n"
+           "  --no-domain  leave out Exchange (domain) addresses\n"
+           "  --help       show this text\n"
+           "  --version    show the version\n"
+           "\n"
+           "Exit status: 0 done, 1 the output could not be written, 2 a bad command line or no\n"
+           "e-mail type, 3 an NK2 file could not be read (nothing is written then).\n";
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/load_context.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillet::core {
+
+// Shown whole, without the product line, once the file is read.
+inline constexpr std::string_view kFinishedReading = "Finished reading file...";
+
+// The text a loaded row is appended as: number, name and address each followed by a tab. Name
+// and address are cut at their first NUL; the name is UTF-8, the address raw Windows-1252 bytes.
+std::string rowText(long number, std::string_view name, std::string_view address);
+
+// The closing step every Browse operation ends in: clears the working lists, flashes the reading
+// notice, re-enables the buttons and appends one grid row per address of List1 with its name
+// from nameList, skipping those whose name and address are both empty once cut at a NUL.
+void closingStep(LoadContext& load);
+
+} // namespace quillet::core

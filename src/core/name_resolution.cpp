@@ -1,0 +1,86 @@
+#include "core/name_resolution.h"
+
+#include "core/cp1252.h"
+#include "core/nk2_scan.h"
+#include "core/percent.h"
+#include "core/row_text.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace quillet::core {
+namespace {
+
+// The one-off entry ID's flag word follows the provider UID and a 16-bit version; the bit 0x80
+// of its high byte (the UID's 16th byte after the marker) is MAPI's Unicode flag.
+bool isUnicodeOneOff(std::string_view file, long marker) {
+    const std::string_view flagHigh = bytesBetween(file, marker + 16, marker + 16);
+    return bytesBetween(file, marker - 3, marker + 12) == kOneOffProviderUid && !flagHigh.empty() &&
+           (static_cast<unsigned char>(flagHigh.front()) & 0x80) != 0;
+}
+
+// The number a List7 text holds; a text that is not one reads as 0.
+long locationNumber(const std::string& text) {
+    long value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+} // namespace
+
+NameMarkers::NameMarkers(std::string_view file) {
+    for (std::size_t at = file.find(kNameMarker); at != std::string_view::npos;
+         at = file.find(kNameMarker, at + 1)) {
+        positions_.push_back(static_cast<long>(at) + 1);
+    }
+}
+
+long NameMarkers::lastAtOrBefore(long position) const {
+    const auto after = std::upper_bound(positions_.begin(), positions_.end(), position);
+    if (after == positions_.begin() || *(after - 1) < 3) {
+        return 0;
+    }
+    return *(after - 1);
+}
+
+std::string resolveName(std::string_view file, const NameMarkers& markers, long location) {
+    const long marker = markers.lastAtOrBefore(location);
+    if (marker == 0) {
+        return {};
+    }
+    const std::string_view span = bytesBetween(file, marker + 17, location + 17);
+    if (span.size() >= kNameLimit) {
+        return {};
+    }
+    // Only the text before the first NUL (or 0x0000 unit) ever reaches a row.
+    return isUnicodeOneOff(file, marker) ? decodeUtf16le(span) : decodeCp1252(cutAtNul(span));
+}
+
+void nameStep(LoadContext& load) {
+    ScratchLists& lists = load.lists;
+    load.steps = -1;
+    load.host.setBusy(true);
+    load.showStatus(BannerMessage::ResolvingStart);
+    if (lists.List5.empty()) {
+        load.percent = 0;
+    } else {
+        const NameMarkers markers(load.file);
+        do {
+            load.countStep();
+            const long k = load.steps;
+            load.host.setBusy(true);
+            load.percent = percentOf(k + 2, static_cast<double>(lists.List5.listCount()));
+            load.host.wait(1);
+            load.showStatus(BannerMessage::Resolving);
+            const long location = locationNumber(lists.List7.item(static_cast<std::size_t>(k)));
+            lists.List4.addItem(resolveName(load.file, markers, location));
+            load.host.setEntryCount(static_cast<long>(lists.List4.listCount()));
+        } while (lists.List4.listCount() < lists.List5.listCount() && load.steps <= kStepLimit);
+    }
+    load.host.setEntryCount(load.host.rowCount() + 1L);
+    for (const std::string& name : lists.List4.items()) {
+        lists.nameList.addItem(name);
+    }
+}
+
+} // namespace quillet::core

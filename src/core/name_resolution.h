@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/load_context.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet::core {
+
+// The bytes A4 BE A3, inside the provider UID of a one-off entry ID, that open a display name.
+inline constexpr std::string_view kNameMarker = "\xA4\xBE\xA3";
+
+// The provider UID of a one-off entry ID; the name marker is its fourth to sixth byte.
+inline constexpr std::string_view kOneOffProviderUid{
+    "\x81\x2B\x1F\xA4\xBE\xA3\x10\x19\x9D\x6E\x00\xDD\x01\x0F\x54\x02", 16};
+
+// A name span of this many bytes or more gives an empty name.
+inline constexpr std::size_t kNameLimit = 200;
+
+// Where the name markers of a file lie, so that each backward search is a binary search
+// rather than a walk back through the file.
+class NameMarkers {
+public:
+    explicit NameMarkers(std::string_view file);
+
+    // The 1-based position of the last marker that the backward search from `position` meets:
+    // positions `position` down to 3 are tried (a marker at 1 or 2 is not found). 0 if none.
+    long lastAtOrBefore(long position) const;
+
+private:
+    std::vector<long> positions_;
+};
+
+// The display name for the SMTP address whose SMTP location is `location`, as UTF-8: the bytes
+// from 17 past the name marker through 17 past the location, up to its terminator. Empty when no
+// marker is found or the span has 200 bytes or more. A span behind the marker of a one-off entry
+// ID flagged as Unicode is UTF-16LE (ending at a 0x0000 unit); any other is Windows-1252 (ending
+// at a NUL).
+std::string resolveName(std::string_view file, const NameMarkers& markers, long location);
+
+// The name step: one name per item of List5 into List4, then appended to nameList.
+void nameStep(LoadContext& load);
+
+} // namespace quillet::core

@@ -1,0 +1,150 @@
+#include "nk2_generator.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& argument) {
+    std::string text = "'";
+    for (const char c : argument) {
+        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return text + "'";
+}
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built converter with the arguments and collects its exit status and output.
+class ConverterTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // ctest may run the tests of this suite side by side, each in its own process.
+        dir_ = fs::temp_directory_path() / ("quillet_cli_test_" + std::to_string(getpid()));
+        fs::create_directories(dir_);
+        std::ofstream(dir_ / "nul-tab.nk2", std::ios::binary)
+            << quillet::testdata::nk2File(quillet::testdata::entriesWithNulAndTab());
+    }
+    static void TearDownTestSuite() { fs::remove_all(dir_); }
+
+    static std::string sample() { return QUILLET_EXAMPLES_DIR "/sample.nk2"; }
+    static std::string file(const std::string& name) { return (dir_ / name).string(); }
+
+    static Result run(const std::vector<std::string>& arguments) {
+        std::string command = quoted(QUILLET_CONVERT);
+        for (const std::string& argument : arguments) {
+            command += " " + quoted(argument);
+        }
+        const fs::path errors = dir_ / "stderr.txt";
+        command += " 2>" + quoted(errors.string());
+        Result result;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            result.out.append(buffer, got);
+        }
+        const int wait = pclose(pipe);
+        result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+        result.err = contents(errors);
+        return result;
+    }
+
+    static std::vector<std::string> lines(const std::string& text) {
+        std::vector<std::string> all;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            all.push_back(line);
+        }
+        return all;
+    }
+
+    static inline fs::path dir_;
+};
+
+} // namespace
+
+TEST_F(ConverterTest, ListPrintsTheGridRows) {
+    const Result result = run({"--list", sample()});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    const auto rows = lines(result.out);
+    ASSERT_EQ(rows.size(), 12u);
+    EXPECT_EQ(rows[0], "1\tPJONES\tPJONES\t");
+    EXPECT_EQ(rows[5], "6\tŁukasz Żak\tLUKASZ.ZAK@EXAMPLE.PL\t");
+    EXPECT_EQ(rows[11], "12\tHelp Desk\tHELPDESK@EXAMPLE.ORG\t");
+    EXPECT_TRUE(result.out.ends_with("\n"));
+}
+
+TEST_F(ConverterTest, FilesAppendToOneGridAndTabsSplitCells) {
+    const auto rows = lines(run({"--list", sample(), file("nul-tab.nk2")}).out);
+    ASSERT_EQ(rows.size(), 19u);
+    EXPECT_EQ(rows[12], "13\tCY\tCY\t");
+    // A tab in a name starts the next cell; text past the fourth cell is dropped.
+    EXPECT_EQ(rows[13], "14\tAnn\tLee\tANN.LEE@EXAMPLE.ORG");
+    EXPECT_EQ(rows[16], "17\tNul Address\tNUL\t");
+}
+
+TEST_F(ConverterTest, TypeOptionsUncheckTheBoxes) {
+    EXPECT_EQ(lines(run({"--list", "--no-smtp", sample()}).out).size(), 3u);
+    const auto smtp = lines(run({"--no-domain", "--list", sample()}).out);
+    ASSERT_EQ(smtp.size(), 9u);
+    EXPECT_EQ(smtp[0], "1\tMary Smith\tMARY.SMITH@EXAMPLE.ORG\t");
+
+    const Result none = run({"--list", "--no-smtp", "--no-domain", sample()});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.err, "You must choose an e-mail type!\n");
+    EXPECT_EQ(none.out, "");
+}
+
+TEST_F(ConverterTest, BadCommandLinesShowUsage) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--bogus", sample()}, {"-t", "XML", sample()}, {sample(), "-o"}, {"--list"}}) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments[0];
+        EXPECT_NE(result.err.find("usage: quillet-convert"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST_F(ConverterTest, UnreadableInputWritesNothing) {
+    const std::string missing = file("missing.nk2");
+    const Result result = run({"--list", sample(), missing});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err,
+              "quillet-convert: Could not open " + missing + ": No such file or directory\n");
+
+    const Result folder = run({"--list", dir_.string()});
+    EXPECT_EQ(folder.status, 3);
+    EXPECT_NE(folder.err.find(": Is a directory"), std::string::npos) << folder.err;
+}
+
+TEST_F(ConverterTest, HelpAndVersion) {
+    const Result help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("usage: quillet-convert [--list]")) << help.out;
+    const Result version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "quillet-convert " QUILLET_VERSION "\n");
+}

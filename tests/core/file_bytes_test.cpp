@@ -1,0 +1,43 @@
+#include "core/file_bytes.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace std::string_literals;
+using quillet::core::readFileBytes;
+
+TEST(FileBytes, ReadsEveryByte) {
+    const auto path = std::filesystem::temp_directory_path() / "quillet_file_bytes_test.nk2";
+    const std::string bytes = "\x0D\xF0\xAD\xBA\0\r\n\x1A\xFF"s + std::string(70000, 'z');
+    std::ofstream(path, std::ios::binary) << bytes;
+    const auto read = readFileBytes(path.string());
+    std::filesystem::remove(path);
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.bytes, bytes);
+}
+
+TEST(FileBytes, GivesTheSystemsReason) {
+    const auto missing = readFileBytes("/nonexistent/quillet.nk2");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.reason, "No such file or directory");
+    const auto folder = readFileBytes(std::filesystem::temp_directory_path().string());
+    EXPECT_FALSE(folder.ok);
+    EXPECT_EQ(folder.reason, "Is a directory");
+    EXPECT_EQ(quillet::core::couldNotOpenText("/a/b.nk2", missing.reason),
+              "Could not open /a/b.nk2: No such file or directory");
+}
+
+TEST(FileBytes, UnreadableFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not apply to root";
+    }
+    const auto path = std::filesystem::temp_directory_path() / "quillet_file_bytes_locked.nk2";
+    std::ofstream(path) << "x";
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    const auto read = readFileBytes(path.string());
+    std::filesystem::remove(path);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, "Permission denied");
+}

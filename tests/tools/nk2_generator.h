@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Writes NK2 files laid out like Outlook's autocomplete cache, for tests, benchmarks, the fuzz
+// corpus and the sample in examples/. Texts are given as UTF-8.
+namespace quillet::testdata {
+
+enum class EntryKind { Smtp, Exchange };
+
+struct Nk2Entry {
+    EntryKind kind = EntryKind::Smtp;
+    std::string displayName;
+    std::string address;  // an SMTP address, or the X.500 distinguished name of an Exchange entry
+    bool unicode = false; // strings as UTF-16LE and the one-off flag word 0x9001 (Outlook 2003+)
+};
+
+Nk2Entry smtpEntry(std::string name, std::string address, bool unicode = false);
+Nk2Entry exchangeEntry(std::string name, std::string distinguishedName, bool unicode = false);
+
+// Padding added to every row as an extra binary property free of any marker byte, to set the
+// file's size without changing what the reader finds.
+struct Layout {
+    std::size_t paddingPerRow = 0;
+};
+
+// Header (magic, version 10.0, row count), one row of property values per entry, then the
+// footer. An SMTP row carries a one-off entry ID (display name, "SMTP", address) directly
+// followed by its search key "SMTP:" + upper-cased address; an Exchange row carries its
+// distinguished name as e-mail address (8-bit rows only), in its entry ID and, upper-cased,
+// in its search key "EX:...".
+std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout = {});
+
+// The entries of examples/sample.nk2: SMTP and Exchange entries, 8-bit and Unicode names.
+std::vector<Nk2Entry> sampleEntries();
+
+// Made-up people, shuffled by seed; unicode entries come every third SMTP entry.
+std::vector<Nk2Entry> realisticEntries(std::size_t smtpCount, std::size_t exchangeCount,
+                                       std::uint32_t seed);
+
+// About 9,500 Exchange and 9,500 SMTP markers in about 5 MB: enough to reach both step limits.
+std::string limitsFile();
+
+// Random bytes sprinkled with every marker the reader knows (Exchange, SMTP, name marker,
+// one-off provider UID), an Exchange marker on the first byte and an SMTP marker ending on the
+// last one.
+std::string hostileRandomFile(std::size_t size, std::uint32_t seed);
+
+// A realistic file with every 0x02 byte changed to 0x03, so no address ever ends.
+std::string fileWithoutTerminators(const std::vector<Nk2Entry>& entries);
+
+// Entries whose names and addresses hold NUL and tab characters.
+std::vector<Nk2Entry> entriesWithNulAndTab();
+
+} // namespace quillet::testdata
