@@ -6,6 +6,7 @@
 #include "exit_status.h"
 #include "export_step.h"
 #include "options.h"
+#include "stream_output.h"
 
 #include <string>
 #include <vector>
@@ -23,13 +24,7 @@ int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::os
             text += cell + 1 < row.size() ? '\t' : '\n';
         }
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-        err << kProgram << ": could not write the list\n";
-        return kExitOutputFailed;
-    }
-    return kExitOk;
+    return writeToStream(out, text, err);
 }
 
 } // namespace
@@ -74,7 +69,8 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     for (const std::string& bytes : files) {
         core::loadNk2(bytes, options.boxes, grid);
     }
-    return options.list ? printList(grid.rows(), out, err) : writeExport(grid.rows(), options, err);
+    return options.list ? printList(grid.rows(), out, err)
+                        : writeExport(grid.rows(), options, out, err);
 }
 
 } // namespace quillet::cli

@@ -4,9 +4,9 @@ namespace quillet::cli {
 
 enum ExitStatus : int {
     kExitOk = 0,
-    kExitOutputFailed = 1,
     kExitBadUsage = 2,
     kExitUnreadableInput = 3,
+    kExitOutputFailed = 4,
 };
 
 } // namespace quillet::cli

@@ -8,9 +8,9 @@
 
 namespace quillet::cli {
 
-// Appends the rows to options.outputPath as an Outlook contacts import file of
-// options.fileType. Returns the exit status; problems go to err.
+// Appends the rows to options.outputPath (or writes them to out when it is empty) as an
+// Outlook contacts import file of options.fileType. Returns the exit status; problems go to err.
 int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options,
-                std::ostream& err);
+                std::ostream& out, std::ostream& err);
 
 } // namespace quillet::cli

@@ -28,7 +28,6 @@ std::string fileTypeNamed(std::string_view text) {
 ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
     ParsedCommandLine parsed;
     ConvertOptions& options = parsed.options;
-    bool outputGiven = false;
     bool onlyFiles = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -56,8 +55,7 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
             }
             const std::string_view value = arguments[++i];
             if (argument == "-o") {
-                options.outputPath = value;
-                outputGiven = true;
+                options.outputPath = value == "-" ? "" : std::string(value);
             } else {
                 options.fileType = fileTypeNamed(value);
                 if (options.fileType.empty()) {
@@ -68,9 +66,6 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
         } else {
             return badUsage("unknown option " + std::string(argument));
         }
-    }
-    if (!outputGiven) {
-        options.outputPath = options.fileType == "TAB" ? "quillet.txt" : "quillet.csv";
     }
     return parsed;
 }
@@ -83,14 +78,14 @@ std::string usageText() {
            "\n"
            "  --list       print the rows instead (number, name, address, type; tab-separated)\n"
            "  -t CSV|TAB   the export's file type (default CSV)\n"
-           "  -o FILE      the export file, appended to (default quillet.csv, or quillet.txt)\n"
+           "  -o FILE      the export file, appended to (default, or -: standard output)\n"
            "  --no-smtp    leave out SMTP addresses\n"
            "  --no-domain  leave out Exchange (domain) addresses\n"
            "  --help       show this text\n"
            "  --version    show the version\n"
            "\n"
-           "Exit status: 0 done, 1 the output could not be written, 2 a bad command line or no\n"
-           "e-mail type, 3 an NK2 file could not be read (nothing is written then).\n";
+           "Exit status: 0 done, 2 a bad command line or no e-mail type, 3 an NK2 file could not\n"
+           "be read, 4 the output could not be written (nothing is written in either case).\n";
 }
 
 } // namespace quillet::cli

@@ -12,7 +12,7 @@ namespace quillet::cli {
 struct ConvertOptions {
     bool list = false;            // print the rows instead of exporting them
     std::string fileType = "CSV"; // "CSV" or "TAB"
-    std::string outputPath;       // the export file, appended to
+    std::string outputPath;       // the export file, appended to; empty: standard output
     core::TypeBoxes boxes;        // both types unless --no-smtp / --no-domain
     std::vector<std::string> inputs;
 };
@@ -25,8 +25,8 @@ struct ParsedCommandLine {
     std::string problem; // for BadUsage: what was wrong
 };
 
-// Parses the arguments after the program name. Without -o the export goes to "quillet.csv"
-// (or "quillet.txt" for TAB) in the current folder.
+// Parses the arguments after the program name. Without -o, or with "-o -", the export goes to
+// standard output.
 ParsedCommandLine parseCommandLine(std::span<const char* const> arguments);
 
 // The help text, ending in a line break.

@@ -148,3 +148,34 @@ TEST_F(ConverterTest, HelpAndVersion) {
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "quillet-convert " QUILLET_VERSION "\n");
 }
+
+TEST_F(ConverterTest, ExportGoesToStandardOutputOrIsAppendedToAFile) {
+    const Result csv = run({sample()});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const std::vector<std::string> out = lines(csv.out);
+    ASSERT_EQ(out.size(), 13u); // header + one record per row
+    EXPECT_TRUE(out[0].starts_with("\"Title\",\"First Name\",")) << out[0];
+    EXPECT_TRUE(out[1].starts_with(",\"PJONES\",,,\"\",\"\",\"\",")) << out[1];
+    EXPECT_TRUE(out[1].ends_with("Normal,False,,,Normal\r")) << out[1];
+    EXPECT_EQ(run({"-o", "-", sample()}).out, csv.out);
+
+    // Neither Ł nor Ż of "Łukasz Żak" has a Windows-1252 form.
+    const Result tab = run({"-t", "TAB", "--no-domain", sample()});
+    EXPECT_NE(tab.out.find("\t\"?ukasz ?ak\"\t"), std::string::npos);
+
+    const std::string target = file("contacts.csv");
+    EXPECT_EQ(run({"-o", target, sample()}).status, 0);
+    EXPECT_EQ(run({"-o", target, sample()}).status, 0);
+    EXPECT_EQ(contents(target), csv.out + csv.out); // two exports, two header lines
+}
+
+TEST_F(ConverterTest, FailedExportSaysWhyAndExitsWithFour) {
+    for (const std::string& bad :
+         std::vector<std::string>{file("no/such/folder.csv"), dir_.string(), "/dev/full"}) {
+        const Result result = run({"-o", bad, sample()});
+        EXPECT_EQ(result.status, 4) << bad;
+        EXPECT_TRUE(result.err.starts_with("quillet-convert: could not write " + bad + ": "))
+            << result.err;
+    }
+    EXPECT_FALSE(fs::exists(file("no")));
+}
