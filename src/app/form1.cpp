@@ -4,6 +4,7 @@
 #include "app/shutdown.h"
 #include "app/twips.h"
 #include "app/wheel_filter.h"
+#include "export/typed_combo.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,6 +69,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(domain, &QAction::triggered, this, &Form1::domain_Click);
 
     // export: the export button; picking a file type from the list (not typing one).
+    exporter::keepTypedText(*Combo1);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
 }
