@@ -4,12 +4,15 @@
 #include "app/shutdown.h"
 #include "app/twips.h"
 #include "app/wheel_filter.h"
+#include "export/typed_combo.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <limits>
 
 namespace quillet::app {
@@ -64,6 +67,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(Check2, &QCheckBox::toggled, this, &Form1::Check2_Click);
     connect(exit, &QAction::triggered, this, &Form1::exit_Click);
     connect(domain, &QAction::triggered, this, &Form1::domain_Click);
+
+    // export: the export button; picking a file type from the list (not typing one).
+    exporter::keepTypedText(*Combo1);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
 }
 
 void Form1::setBanner(const QString& text) {

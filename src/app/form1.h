@@ -55,6 +55,11 @@ public:
     void exit_Click();
     void domain_Click();
 
+    // export: append the grid to the export file after confirmation; a picked file type
+    // proposes the export path.
+    void Command2_Click();
+    void Combo1_Click();
+
     // Visible controls.
     QLabel* Label7;
     QLabel* Label15;

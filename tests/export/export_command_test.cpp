@@ -1,0 +1,256 @@
+#include "app/qt_printers.h"
+#include "core/banner.h"
+#include "export_window.h"
+
+#include <QColor>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace quillet::test {
+namespace {
+
+using platform::MessageBox;
+
+// The lines of an export, split at CR LF; the bytes must end with a line end.
+QList<QByteArray> linesOf(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype end = bytes.indexOf("\r\n"); end >= 0; end = bytes.indexOf("\r\n", start)) {
+        lines.append(bytes.mid(start, end - start));
+        start = end + 2;
+    }
+    EXPECT_EQ(start, bytes.size()) << "text after the last line end";
+    return lines;
+}
+
+QString failureBanner(const QString& typedPath, int error) {
+    return QStringLiteral("File NOT exported! Could not write ") + typedPath +
+           QStringLiteral(": ") + QString::fromLocal8Bit(std::generic_category().message(error));
+}
+
+// Caps the size of files this process writes, so a write fails part-way with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*savedHandler_)(int) = nullptr;
+};
+
+const QString kAborted =
+    QString::fromStdString(core::bannerText(core::BannerMessage::ExportAborted));
+
+using ExportCommand = ExportWindow;
+
+TEST_F(ExportCommand, WritesTheHeaderAndOneRecordPerRowAsCsvAndTab) {
+    addRow("Ann", "ann@x.org");
+    addRow("Lee, \"Jo\"", "jo@x.org", "X400");
+    const QString csv = outPath("contacts.csv");
+    exportTo(csv);
+
+    EXPECT_EQ(MessageBox::lastShown().title, "Confirm file export?");
+    EXPECT_EQ(form.Label7->text(), "File successfully written to " + csv);
+    const QList<QByteArray> csvLines = linesOf(bytesOf(csv));
+    ASSERT_EQ(csvLines.size(), 3);
+    EXPECT_TRUE(csvLines[0].startsWith("\"Title\",\"First Name\",\"Middle Name\",\"Last Name\","));
+    EXPECT_TRUE(csvLines[0].endsWith(",\"User 4\",\"Web Page\""));
+    EXPECT_TRUE(csvLines[1].startsWith(",\"Ann\",,,\"\",\"\",\"\",")) << csvLines[1].toStdString();
+    EXPECT_TRUE(csvLines[1].contains(",0/0/00,,,0/0/00,"));
+    EXPECT_TRUE(csvLines[1].contains(",\"ann@x.org\",SMTP,\"Ann (ann@x.org)\","));
+    EXPECT_TRUE(csvLines[1].endsWith(",Normal,False,,,Normal"));
+    // A comma stays inside its quoted field; a quote is doubled; a set type is kept.
+    EXPECT_TRUE(csvLines[2].startsWith(",\"Lee, \"\"Jo\"\"\",,,\"\","));
+    EXPECT_TRUE(csvLines[2].contains(",\"jo@x.org\",X400,\"Lee, \"\"Jo\"\" (jo@x.org)\","));
+
+    form.Combo1->setEditText("TAB");
+    const QString tab = outPath("contacts.txt");
+    exportTo(tab);
+    const QList<QByteArray> tabLines = linesOf(bytesOf(tab));
+    ASSERT_EQ(tabLines.size(), 3);
+    EXPECT_EQ(tabLines[0].count('\t'), 91);
+    EXPECT_EQ(tabLines[1].count('\t'), 85);
+    EXPECT_TRUE(tabLines[1].startsWith("\t\"Ann\"\t\t\t\"\"\t\"\"\t\"\"\t"));
+    EXPECT_TRUE(tabLines[1].contains("\t\"ann@x.org\"\tSMTP\t\"Ann (ann@x.org)\"\t"));
+    // Apart from the delimiter the two files agree.
+    EXPECT_EQ(QByteArray(tabLines[1]).replace('\t', ','), csvLines[1]);
+    EXPECT_EQ(QByteArray(tabLines[0]).replace('\t', ','), csvLines[0]);
+    EXPECT_TRUE(tabLines[2].startsWith("\t\"Lee, \"\"Jo\"\"\"\t"));
+
+    // Exporting reads the grid and the two boxes only.
+    EXPECT_EQ(form.MSFlexGrid1->rows(), 2);
+    EXPECT_EQ(form.Text1->text(), tab);
+    EXPECT_EQ(form.Combo1->currentText(), "TAB");
+}
+
+TEST_F(ExportCommand, AnEmptyGridCreatesTheFileAndWritesNothing) {
+    const QString path = outPath("empty.csv");
+    exportTo(path);
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(bytesOf(path), QByteArray(""));
+    EXPECT_EQ(form.Label7->text(), "File successfully written to " + path);
+}
+
+TEST_F(ExportCommand, EveryExportAppendsItsOwnHeader) {
+    addRow("Ann", "ann@x.org");
+    const QString path = outPath("twice.csv");
+    writeBytes(path, "kept line\r\n");
+    exportTo(path);
+    const QByteArray once = bytesOf(path);
+    exportTo(path);
+    const QByteArray twice = bytesOf(path);
+    EXPECT_EQ(twice, once + once.mid(11));
+    const QList<QByteArray> lines = linesOf(twice);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], "kept line");
+    EXPECT_TRUE(lines[1].startsWith("\"Title\""));
+    EXPECT_TRUE(lines[2].startsWith(",\"Ann\""));
+    EXPECT_EQ(lines[3], lines[1]);
+    EXPECT_EQ(lines[4], lines[2]);
+}
+
+TEST_F(ExportCommand, BlanksAroundThePathAreShownButNotPartOfTheFileName) {
+    addRow("Ann", "ann@x.org");
+    const QString path = outPath("blanks.csv");
+    const QString typed = "  " + path + "   ";
+    exportTo(typed);
+    EXPECT_EQ(MessageBox::lastShown().text, "Export this file to: \r\n\r\n" + typed +
+                                                " ?\r\n\r\nAny existing file will be appended.");
+    EXPECT_EQ(linesOf(bytesOf(path)).size(), 2);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"blanks.csv"});
+    EXPECT_EQ(form.Label7->text(), "File successfully written to " + typed);
+}
+
+TEST_F(ExportCommand, AnyOtherFileTypeWritesOneEmptyLinePerRow) {
+    addRow("Ann", "ann@x.org");
+    addRow("Bob", "bob@x.org");
+    form.Combo1->setEditText("csv");
+    const QString path = outPath("lower.csv");
+    exportTo(path);
+    EXPECT_EQ(bytesOf(path), QByteArray("\r\n\r\n"));
+    EXPECT_EQ(form.Label7->text(), "File successfully written to " + path);
+}
+
+TEST_F(ExportCommand, AnsweringNoFlashesTheBannerRedAndTouchesNoFile) {
+    // Waits long enough for a sampling timer to see every colour.
+    app::modWait::setWaitUnit(std::chrono::microseconds(10));
+    addRow("Ann", "ann@x.org");
+    const QString kept = outPath("kept.csv");
+    writeBytes(kept, "as before\r\n");
+
+    QStringList banners;
+    QObject::connect(&form, &app::Form1::bannerChanged,
+                     [&banners](const QString& text) { banners.append(text); });
+    std::vector<QColor> colours; // the banner's background each time it changed
+    QTimer sampler;
+    sampler.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        const QColor now = form.Label7->palette().color(QPalette::Window);
+        if (colours.empty() || colours.back() != now) {
+            colours.push_back(now);
+        }
+    });
+    sampler.start(1);
+
+    QElapsedTimer clock;
+    clock.start();
+    exportTo(kept, ExportWindow::Answer::No);
+    const auto elapsed = std::chrono::nanoseconds(clock.nsecsElapsed());
+    sampler.stop();
+
+    EXPECT_EQ(banners, QStringList({kAborted, kAborted}));
+    EXPECT_EQ(colours,
+              (std::vector<QColor>{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 255)}));
+    EXPECT_EQ(form.Label7->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_GE(elapsed, 26000 * app::modWait::waitUnit()); // 0.8 + 0.8 + 1 s at full length
+    EXPECT_EQ(bytesOf(kept), QByteArray("as before\r\n"));
+
+    exportTo(outPath("absent.csv"), ExportWindow::Answer::No);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"kept.csv"});
+}
+
+TEST_F(ExportCommand, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
+    addRow("Ann", "ann@x.org");
+    const QByteArray before = "first line\r\n";
+
+    const QString missing = outPath("no/such/folder/x.csv");
+    exportTo(missing);
+    EXPECT_EQ(form.Label7->text(), failureBanner(missing, ENOENT));
+    EXPECT_FALSE(QFile::exists(missing));
+
+    exportTo(out.path());
+    EXPECT_EQ(form.Label7->text(), failureBanner(out.path(), EISDIR));
+
+    exportTo("   ");
+    EXPECT_EQ(form.Label7->text(), "File NOT exported! Could not write    : No file name given");
+
+    if (QFile::exists("/dev/full")) {
+        exportTo("/dev/full");
+        EXPECT_EQ(form.Label7->text(), failureBanner("/dev/full", ENOSPC));
+    }
+
+    // A write that stops part-way (here at the file size limit) is taken back whole.
+    const QString limited = outPath("limited.csv");
+    writeBytes(limited, before);
+    {
+        const FileSizeLimit limit(before.size() + 100);
+        exportTo(limited);
+    }
+    EXPECT_EQ(form.Label7->text(), failureBanner(limited, EFBIG));
+    EXPECT_EQ(bytesOf(limited), before);
+
+    // The superuser may write a read-only file; the check only means something for others.
+    if (geteuid() != 0) {
+        const QString readOnly = outPath("read-only.csv");
+        writeBytes(readOnly, before);
+        ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
+        exportTo(readOnly);
+        EXPECT_EQ(form.Label7->text(), failureBanner(readOnly, EACCES));
+        EXPECT_EQ(bytesOf(readOnly), before);
+    }
+
+    // A failure leaves the window usable: the next export to a good path succeeds.
+    const QString good = outPath("good.csv");
+    writeBytes(good, before);
+    exportTo(good);
+    EXPECT_EQ(form.Label7->text(), "File successfully written to " + good);
+    EXPECT_TRUE(bytesOf(good).startsWith(before + "\"Title\""));
+}
+
+TEST_F(ExportCommand, WritesTextAsWindows1252Bytes) {
+    addRow(QString::fromUtf8("Ren\u00E9e \u65E5\u672C"), QString::fromUtf8("\u20AC@x.org"));
+    addRow(QString::fromUtf8("\u00E9"), "e@x.org");
+    const QString path = outPath("bytes.csv");
+    exportTo(path);
+    const QList<QByteArray> lines = linesOf(bytesOf(path));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].startsWith(",\"Ren\xE9"
+                                    "e ??\","));
+    EXPECT_TRUE(lines[1].contains(",\"\x80@x.org\",SMTP,\"Ren\xE9"
+                                  "e ?? (\x80@x.org)\","));
+    EXPECT_TRUE(lines[2].startsWith(",\"\xE9\","));
+}
+
+} // namespace
+} // namespace quillet::test
