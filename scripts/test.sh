@@ -1,8 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite.
+# Installs what is missing, builds everything and runs the whole test suite: once normally,
+# then the NK2 fuzzer for a minute over the checked-in seeds, then the suite once more under
+# AddressSanitizer + UndefinedBehaviorSanitizer. "--quick" runs the normal suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev
-ctest --preset dev
+
+suite() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+    ctest --preset "$1"
+}
+
+suite dev
+[ "${1:-}" = "--quick" ] && exit 0
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+build/fuzz/fuzz/nk2_load_fuzzer -max_total_time=60 -print_final_stats=1 "$scratch" fuzz/corpus \
+    examples 2>&1 | tail -n 12
+
+suite asan
