@@ -25,7 +25,6 @@ Form4::Form4(app::Form1& main) : QDialog(&main), main_(main) {
     Command1 = button(*this, "Command1", QStringLiteral("Cancel"), 3000, 960, 2760, 390);
     setTabOrder(Text1, Command2);
     setTabOrder(Command2, Command1);
-    Text1->setText(main.MSFlexGrid1->text());
 
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);

@@ -19,8 +19,7 @@ class Form4 : public QDialog {
     Q_OBJECT
 
 public:
-    // The main window's edit dialog, created hidden if it does not exist yet; on creation its
-    // text box takes the text of the grid's current cell.
+    // The main window's edit dialog, created hidden if it does not exist yet.
     static Form4& of(app::Form1& main);
 
     // Save to List: hides the dialog and writes the text into the cell current now. With no

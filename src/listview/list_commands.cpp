@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 // The "List Controls" buttons: Add, Edit, Remove and Clear. They change the grid only.
 namespace quillet::app {
@@ -29,7 +30,12 @@ void Form1::Command5_Click() {
 void Form1::delete_Click() {
     // Rows keep the numbers they were given; nothing is renumbered.
     if (MSFlexGrid1->rows() >= 2) {
-        MSFlexGrid1->removeItem(MSFlexGrid1->row());
+        const int row = MSFlexGrid1->row();
+        const int col = MSFlexGrid1->col();
+        MSFlexGrid1->removeItem(row);
+        // The row that moves up into the gap becomes current, so repeated removes work down
+        // the list.
+        MSFlexGrid1->setCurrent(std::min(row, MSFlexGrid1->rows() - 1), col);
     } else {
         resetGrid();
     }
