@@ -8,8 +8,8 @@ namespace quillet::listview {
 
 // Text boxes have no click signal, but the search box and the address clipboard box act on a
 // click. Reports a left-button click released over the watched widget. The report is queued
-// behind the release, so the box has finished handling the click (a release over selected
-// text clears the selection) before the handler runs.
+// behind the release, so the handler runs once the box has handled the whole click and what
+// the handler selects is left as it is.
 class ClickWatcher : public QObject {
     Q_OBJECT
 
