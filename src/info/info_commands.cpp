@@ -2,6 +2,7 @@
 #include "app/mod_wait.h"
 #include "info/form3.h"
 #include "info/help_marquee.h"
+#include "listview/only_child.h"
 
 // The main window's Info menu and its Help button.
 namespace quillet::app {
@@ -9,10 +10,7 @@ namespace {
 
 // The main window's help and About window, created on first use and kept until exit.
 info::Form3& form3(Form1& main) {
-    if (auto* existing = main.findChild<info::Form3*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return *existing;
-    }
-    return *new info::Form3(&main);
+    return listview::onlyChild<info::Form3>(main, [&main] { return new info::Form3(&main); });
 }
 
 } // namespace

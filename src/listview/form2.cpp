@@ -3,6 +3,7 @@
 #include "app/flex_grid.h"
 #include "app/form1.h"
 #include "listview/dialog_controls.h"
+#include "listview/only_child.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +12,7 @@
 namespace quillet::listview {
 
 Form2& Form2::of(app::Form1& main) {
-    if (auto* existing = main.findChild<Form2*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return *existing;
-    }
-    return *new Form2(main);
+    return onlyChild<Form2>(main, [&main] { return new Form2(main); });
 }
 
 Form2::Form2(app::Form1& main) : QDialog(&main), main_(main) {

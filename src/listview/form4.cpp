@@ -3,6 +3,7 @@
 #include "app/flex_grid.h"
 #include "app/form1.h"
 #include "listview/dialog_controls.h"
+#include "listview/only_child.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +12,7 @@
 namespace quillet::listview {
 
 Form4& Form4::of(app::Form1& main) {
-    if (auto* existing = main.findChild<Form4*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return *existing;
-    }
-    return *new Form4(main);
+    return onlyChild<Form4>(main, [&main] { return new Form4(main); });
 }
 
 Form4::Form4(app::Form1& main) : QDialog(&main), main_(main) {

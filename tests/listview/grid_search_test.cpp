@@ -52,8 +52,7 @@ TEST_F(GridClick, TakesTheTopRowIntoTheWheelCounter) {
     fillTo(80);
     grid().setTopRow(20);
     ASSERT_EQ(grid().topRow(), 20);
-    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
-                      grid().visualItemRect(grid().item(22, 1)).center());
+    clickVisibleCell(22, 1);
     EXPECT_EQ(form.GridTopRow, 20);
     EXPECT_EQ(banner(), selected(80, 23));
 }
@@ -81,8 +80,7 @@ TEST_F(GridClick, ClampsTheWheelCounterPastSixteenBits) {
     fillTo(33000);
     grid().setTopRow(32900);
     ASSERT_EQ(grid().topRow(), 32900);
-    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
-                      grid().visualItemRect(grid().item(32901, 1)).center());
+    clickVisibleCell(32901, 1);
     EXPECT_EQ(form.GridTopRow, 32767);
     EXPECT_EQ(banner(), selected(33000, 32902));
 

@@ -38,9 +38,15 @@ protected:
 
     // A left click on the cell, scrolled into view first, as the user makes it.
     void clickCell(int row, int col) {
+        ASSERT_NE(grid().item(row, col), nullptr);
+        grid().scrollToItem(grid().item(row, col));
+        clickVisibleCell(row, col);
+    }
+
+    // A left click on a cell in view, without scrolling.
+    void clickVisibleCell(int row, int col) {
         QTableWidgetItem* cell = grid().item(row, col);
         ASSERT_NE(cell, nullptr);
-        grid().scrollToItem(cell);
         QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
                           grid().visualItemRect(cell).center());
     }
