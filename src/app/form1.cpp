@@ -5,6 +5,8 @@
 #include "app/twips.h"
 #include "app/wheel_filter.h"
 #include "export/typed_combo.h"
+#include "listview/click_watcher.h"
+#include "listview/edit_keys_filter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <limits>
 
@@ -72,6 +75,28 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     exporter::keepTypedText(*Combo1);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+
+    // listview: grid click and search, the list controls, the Edit menu.
+    connect(MSFlexGrid1, &FlexGrid::Click, this, &Form1::MSFlexGrid1_Click);
+    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(new listview::ClickWatcher(Text2), &listview::ClickWatcher::clicked, this,
+            &Form1::Text2_Click);
+    connect(new listview::ClickWatcher(Text3), &listview::ClickWatcher::clicked, this,
+            &Form1::Text3_Click);
+    connect(add, &QPushButton::clicked, this, &Form1::add_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(delete_, &QPushButton::clicked, this, &Form1::delete_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Clear, &QAction::triggered, this, &Form1::Command3_Click);
+    connect(mnuCut, &QAction::triggered, this, &Form1::mnuCut_Click);
+    connect(mnuCopy, &QAction::triggered, this, &Form1::mnuCopy_Click);
+    connect(mnuPaste, &QAction::triggered, this, &Form1::mnuPaste_Click);
+    new listview::EditKeysFilter(*this);
+
+    // info: the Info menu and the Help button.
+    connect(Assistance, &QAction::triggered, this, &Form1::Assistance_Click);
+    connect(About, &QAction::triggered, this, &Form1::About_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
 void Form1::setBanner(const QString& text) {

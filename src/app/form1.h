@@ -60,6 +60,24 @@ public:
     void Command2_Click();
     void Combo1_Click();
 
+    // Address list view and editing (listview/).
+    void MSFlexGrid1_Click();
+    void Text2_Change();
+    void Text2_Click();
+    void Text3_Click();
+    void add_Click();
+    void Command5_Click();
+    void delete_Click();
+    void Command3_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+
+    // Information windows (info/).
+    void Assistance_Click();
+    void About_Click();
+    void Command4_Click();
+
     // Visible controls.
     QLabel* Label7;
     QLabel* Label15;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/flex_grid.h"
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The real main window, shown, with helpers to fill the address grid and to click it the way
+// the user does.
+class ListWindow : public ::testing::Test {
+protected:
+    ListWindow() {
+        form.show();
+        form.resetGrid();
+    }
+
+    quillet::app::FlexGrid& grid() { return *form.MSFlexGrid1; }
+
+    // Appends rows "number, name, address" as the loader does (type empty).
+    void addRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
+        for (const auto& [name, address] : rows) {
+            grid().addItem(QStringLiteral("%1\t%2\t%3\t")
+                               .arg(grid().rows() + 1)
+                               .arg(QString::fromUtf8(name), QString::fromUtf8(address)));
+        }
+    }
+
+    // Rows "n, Person n, person.n@example.org" up to a row count of total.
+    void fillTo(int total) {
+        while (grid().rows() < total) {
+            const int n = grid().rows() + 1;
+            grid().addItem(QStringLiteral("%1\tPerson %1\tperson.%1@example.org\t").arg(n));
+        }
+    }
+
+    // A left click on the cell, scrolled into view first, as the user makes it.
+    void clickCell(int row, int col) {
+        ASSERT_NE(grid().item(row, col), nullptr);
+        grid().scrollToItem(grid().item(row, col));
+        clickVisibleCell(row, col);
+    }
+
+    // A left click on a cell in view, without scrolling.
+    void clickVisibleCell(int row, int col) {
+        QTableWidgetItem* cell = grid().item(row, col);
+        ASSERT_NE(cell, nullptr);
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                          grid().visualItemRect(cell).center());
+    }
+
+    // A left click into a widget; click reports of text boxes are queued behind the click.
+    static void clickInto(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    QString banner() const { return form.Label7->text(); }
+
+    QStringList rowTexts(int row) {
+        QStringList cells;
+        for (int c = 0; c < quillet::app::FlexGrid::kColumns; ++c) {
+            cells.append(grid().textMatrix(row, c));
+        }
+        return cells;
+    }
+
+    quillet::app::Form1 form;
+};
