@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <limits>
 
 namespace quillet::app {
@@ -64,6 +65,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(Check2, &QCheckBox::toggled, this, &Form1::Check2_Click);
     connect(exit, &QAction::triggered, this, &Form1::exit_Click);
     connect(domain, &QAction::triggered, this, &Form1::domain_Click);
+
+    // nk2: Browse and File, Open.
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Open, &QAction::triggered, this, &Form1::Command1_Click);
 }
 
 void Form1::setBanner(const QString& text) {
