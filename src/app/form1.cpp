@@ -4,6 +4,7 @@
 #include "app/shutdown.h"
 #include "app/twips.h"
 #include "app/wheel_filter.h"
+#include "nk2/drop_loader.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,9 +67,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(exit, &QAction::triggered, this, &Form1::exit_Click);
     connect(domain, &QAction::triggered, this, &Form1::domain_Click);
 
-    // nk2: Browse and File, Open.
+    // nk2: Browse, File, Open, and an NK2 file dropped on the window.
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Open, &QAction::triggered, this, &Form1::Command1_Click);
+    new nk2::DropLoader(*this);
 }
 
 void Form1::setBanner(const QString& text) {
