@@ -7,6 +7,7 @@
 #include "export/typed_combo.h"
 #include "listview/click_watcher.h"
 #include "listview/edit_keys_filter.h"
+#include "nk2/drop_loader.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -97,6 +98,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connect(Assistance, &QAction::triggered, this, &Form1::Assistance_Click);
     connect(About, &QAction::triggered, this, &Form1::About_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+    // nk2: Browse, File, Open, and an NK2 file dropped on the window.
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Open, &QAction::triggered, this, &Form1::Command1_Click);
+    new nk2::DropLoader(*this);
 }
 
 void Form1::setBanner(const QString& text) {

@@ -50,6 +50,9 @@ public:
     void ScrollUp();
     void ScrollDown();
 
+    // Browse (the button and File, Open): choose an NK2 file and append its addresses to the grid.
+    void Command1_Click();
+
     void Check1_Click();
     void Check2_Click();
     void exit_Click();

@@ -1,0 +1,57 @@
+#include "nk2/drop_loader.h"
+
+#include "app/form1.h"
+#include "nk2/browse.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+namespace quillet::nk2 {
+
+DropLoader::DropLoader(app::Form1& form) : QObject(&form), form_(form) {
+    form.setAcceptDrops(true);
+    form.installEventFilter(this);
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->acceptDrops()) {
+            control->installEventFilter(this);
+        }
+    }
+}
+
+QString DropLoader::nk2File(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile()) {
+        return {};
+    }
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".nk2"), Qt::CaseInsensitive) ? path : QString();
+}
+
+bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return false;
+    }
+    auto* drop = static_cast<QDropEvent*>(event); // the base of all three
+    const QString path = nk2File(drop->mimeData());
+    if (path.isEmpty() && watched != &form_) {
+        return false; // a text box's own drag
+    }
+    if (path.isEmpty() || loadRunning(form_)) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        // The drag source waits for the drop to finish; the load runs once it has.
+        QTimer::singleShot(0, this, [this, path] { browseFile(form_, path); });
+    }
+    return true;
+}
+
+} // namespace quillet::nk2

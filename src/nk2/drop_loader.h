@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QMimeData;
+
+namespace quillet::app {
+class Form1;
+}
+
+namespace quillet::nk2 {
+
+// Lets the user drop one NK2 file on the main window instead of browsing for it. Watches the
+// window and its controls that take drops of their own (the text boxes), so the file loads
+// wherever it lands; every other drag passes to them untouched, and the window refuses it.
+class DropLoader : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DropLoader(app::Form1& form);
+
+    // The local file path when data is exactly one file whose name ends in ".nk2" in any letter
+    // case; otherwise an empty string.
+    static QString nk2File(const QMimeData* data);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    app::Form1& form_;
+};
+
+} // namespace quillet::nk2

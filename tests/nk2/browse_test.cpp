@@ -1,0 +1,243 @@
+#include "browse_window.h"
+#include "nk2/browse.h"
+#include "nk2_generator.h"
+#include "platform/message_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+using quillet::core::BannerMessage;
+using quillet::platform::FileDialog;
+using quillet::platform::MessageBox;
+using quillet::test::bannerOf;
+using quillet::test::BrowseWindow;
+
+namespace {
+
+const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
+const QString kNoSelection = bannerOf(BannerMessage::DisplayingNoSelection);
+
+QString notice(bool withMarker) {
+    return QString::fromStdString(quillet::core::readingNoticeText(withMarker));
+}
+
+QString couldNotOpen(const QString& path, int error) {
+    return QStringLiteral("Could not open %1: %2")
+        .arg(path, QString::fromLatin1(std::strerror(error)));
+}
+
+using Browse = BrowseWindow;
+
+TEST_F(Browse, ShowsEveryBannerInOrderAndEndsReadyForTheNext) {
+    browse(writeFile(QStringLiteral("tiny.nk2"), "xSMTP:a@b\x02"));
+
+    const QString shown = bannerOf(BannerMessage::Displaying, 100);
+    EXPECT_EQ(
+        banners,
+        QStringList(
+            {bannerOf(BannerMessage::BrowsingForFile), bannerOf(BannerMessage::ClickBrowse),
+             // Exchange scan: one step, no marker; then the duplicate step.
+             bannerOf(BannerMessage::LoadingFile), bannerOf(BannerMessage::LoadingDomain, 20),
+             bannerOf(BannerMessage::RemovingDuplicates),
+             // SMTP scan of a file under 50 bytes: one address, one empty step.
+             bannerOf(BannerMessage::LoadingSmtpStart), bannerOf(BannerMessage::LoadingSmtp, 50),
+             bannerOf(BannerMessage::LoadingSmtp, 50), bannerOf(BannerMessage::ResolvingStart),
+             bannerOf(BannerMessage::Resolving, 200),
+             // Closing step: the address column holds "", the address, "".
+             notice(true), notice(false), QStringLiteral("Finished reading file..."), shown, shown,
+             shown, shown}));
+    EXPECT_EQ(form.Label7->text(), shown);
+    ASSERT_EQ(rows(), 1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(cell(0, 1), QString());
+    EXPECT_EQ(cell(0, 2), QStringLiteral("a@b\x02"));
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("1"));
+    EXPECT_TRUE(buttonsEnabled());
+    for (QWidget* hint : form.findChildren<QWidget*>(
+             QRegularExpression(QStringLiteral("^(Label20|Line14|Line15|Line16)$")))) {
+        EXPECT_TRUE(hint->isHidden()) << hint->objectName().toStdString();
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(FileDialog::lastRequest().title, QStringLiteral("Choose your NK2 file."));
+    EXPECT_EQ(FileDialog::lastRequest().filter, QStringLiteral("NK2 Files (*.NK2)"));
+}
+
+TEST_F(Browse, FillsTheGridWithNamesAndAddressesAndNumbersOnAcrossLoads) {
+    browse(kSample);
+    ASSERT_EQ(rows(), 12);
+    EXPECT_EQ(cell(0, 1), QStringLiteral("PJONES"));
+    EXPECT_EQ(cell(3, 0), QStringLiteral("4"));
+    EXPECT_EQ(cell(3, 1), QStringLiteral("Mary Smith"));
+    EXPECT_EQ(cell(3, 2), QStringLiteral("MARY.SMITH@EXAMPLE.ORG"));
+    EXPECT_EQ(cell(6, 1), QStringLiteral("王芳"));
+    EXPECT_EQ(cell(11, 2), QStringLiteral("HELPDESK@EXAMPLE.ORG"));
+    EXPECT_EQ(cell(11, 3), QString());
+
+    namespace gen = quillet::testdata;
+    browse(writeFile(QStringLiteral("wide.NK2"),
+                     gen::nk2File({gen::smtpEntry("Łukasz Żak", "lukasz.zak@example.pl", true),
+                                   gen::smtpEntry("Αλέξης Παππάς", "alexis@example.gr", true)})));
+    ASSERT_EQ(rows(), 14);
+    EXPECT_EQ(cell(12, 0), QStringLiteral("13"));
+    EXPECT_EQ(cell(12, 1), QStringLiteral("Łukasz Żak"));
+    EXPECT_EQ(cell(12, 2), QStringLiteral("LUKASZ.ZAK@EXAMPLE.PL"));
+    EXPECT_EQ(cell(13, 1), QStringLiteral("Αλέξης Παππάς"));
+
+    browse(kSample);
+    ASSERT_EQ(rows(), 26);
+    EXPECT_EQ(cell(14, 0), QStringLiteral("15"));
+    EXPECT_EQ(cell(17, 1), QStringLiteral("Mary Smith"));
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("26"));
+    EXPECT_EQ(form.Label7->text(), bannerOf(BannerMessage::Displaying, 100));
+}
+
+// Everything that could start a second load while one runs: File, Open, Browse (enabled again
+// for the last rows), and a drop. None may; each attempt has a dialog answer queued, so one
+// that wrongly starts loads a second file instead of waiting for a real dialog.
+TEST_F(Browse, NothingStartsASecondLoadWhileOneRuns) {
+    const QString other = writeFile(QStringLiteral("other.nk2"), "xSMTP:late@b\x02");
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(other)});
+    int loadingSteps = 0;
+    int disabledSteps = 0;
+    int busySteps = 0;
+    bool triedWhileShowing = false;
+    QObject::connect(&form, &quillet::app::Form1::bannerChanged, [&](const QString& text) {
+        if (text.contains(QStringLiteral("Loading SMTP Adresses"))) {
+            ++loadingSteps;
+            disabledSteps += !form.Command1->isEnabled() && !form.Command2->isEnabled();
+            busySteps += QApplication::overrideCursor() &&
+                         QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            if (loadingSteps == 1) {
+                FileDialog::setNextFileName(other);
+                form.Open->trigger();
+                FileDialog::setNextFileName(other);
+                form.Command1_Click();
+                QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                      Qt::NoModifier);
+                QCoreApplication::sendEvent(&form, &enter);
+                EXPECT_FALSE(enter.isAccepted());
+                QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                Qt::NoModifier);
+                QCoreApplication::sendEvent(&form, &drop);
+                EXPECT_FALSE(drop.isAccepted());
+            }
+        }
+        if (text.contains(QStringLiteral("Displaying List")) && !triedWhileShowing) {
+            triedWhileShowing = true;
+            EXPECT_TRUE(form.Command1->isEnabled());
+            EXPECT_TRUE(quillet::nk2::loadRunning(form));
+            FileDialog::setNextFileName(other);
+            QTest::mouseClick(form.Command1, Qt::LeftButton);
+            FileDialog::setNextFileName(other);
+            form.Open->trigger();
+        }
+    });
+    browse(kSample);
+
+    EXPECT_GT(loadingSteps, 0);
+    EXPECT_EQ(disabledSteps, loadingSteps);
+    EXPECT_EQ(busySteps, loadingSteps);
+    EXPECT_TRUE(triedWhileShowing);
+    EXPECT_EQ(banners.count(bannerOf(BannerMessage::BrowsingForFile)), 1);
+    ASSERT_EQ(rows(), 12);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(quillet::nk2::loadRunning(form));
+
+    // The last queued answer is still there for the next Browse.
+    form.Open->trigger();
+    ASSERT_EQ(rows(), 13);
+    EXPECT_EQ(cell(12, 2), QStringLiteral("late@b\x02"));
+}
+
+TEST_F(Browse, WithNoTypeChosenSaysSoAndEndsWithoutTheDialog) {
+    browse(kSample);
+    form.Check1->setChecked(false);
+    form.Check2->setChecked(false);
+    banners.clear();
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    form.Command1_Click();
+
+    EXPECT_EQ(MessageBox::shownCount(), 1);
+    EXPECT_EQ(MessageBox::lastShown().title, QStringLiteral("Quillet"));
+    EXPECT_EQ(MessageBox::lastShown().text, QStringLiteral("You must choose an e-mail type!"));
+    EXPECT_FALSE(banners.contains(bannerOf(BannerMessage::BrowsingForFile)));
+    ASSERT_GE(banners.size(), 2);
+    EXPECT_EQ(banners.last(), kNoSelection);
+    EXPECT_TRUE(buttonsEnabled());
+    EXPECT_EQ(rows(), 12);
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
+}
+
+TEST_F(Browse, CancelledDialogLeavesTheGridAsItWas) {
+    browse(kSample);
+    const QString before = cell(5, 1);
+    banners.clear();
+    browse(QString());
+
+    ASSERT_GE(banners.size(), 2);
+    EXPECT_EQ(banners.first(), bannerOf(BannerMessage::BrowsingForFile));
+    EXPECT_FALSE(banners.contains(bannerOf(BannerMessage::ClickBrowse)));
+    EXPECT_EQ(banners.last(), kNoSelection);
+    EXPECT_EQ(form.Label7->text(), kNoSelection);
+    EXPECT_EQ(rows(), 12);
+    EXPECT_EQ(cell(5, 1), before);
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
+    EXPECT_TRUE(buttonsEnabled());
+}
+
+TEST_F(Browse, DialogOpensWhereTheNk2FileLiesElseInTheMicrosoftFolder) {
+    const auto sameFolder = [](const QString& a, const QString& b) {
+        return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    };
+    const QString microsoft = profile.makeDir(QStringLiteral("Microsoft"));
+    browse(QString());
+    EXPECT_TRUE(sameFolder(FileDialog::lastRequest().folder, microsoft))
+        << FileDialog::lastRequest().folder.toStdString();
+
+    profile.makeDir(QStringLiteral("Microsoft/Outlook"));
+    profile.makeFile(QStringLiteral("Microsoft/Office/Profiles/Outlook.nk2"));
+    browse(QString());
+    EXPECT_TRUE(sameFolder(FileDialog::lastRequest().folder,
+                           microsoft + QStringLiteral("/Office/Profiles")))
+        << FileDialog::lastRequest().folder.toStdString();
+    // The folder handed over is the upper-cased one, with its separator.
+    EXPECT_TRUE(FileDialog::lastRequest().folder.endsWith(QDir::separator()));
+}
+
+TEST_F(Browse, UnreadableFileIsNamedWithItsReasonAndChangesNothing) {
+    browse(kSample);
+    const QString missing = files.filePath(QStringLiteral("missing.nk2"));
+    browse(missing);
+    ASSERT_GE(banners.size(), 2);
+    EXPECT_EQ(banners.last(), couldNotOpen(missing, ENOENT));
+    EXPECT_EQ(form.Label7->text(), couldNotOpen(missing, ENOENT));
+    // The closing step ran as for a cancelled dialog, before the reason was shown.
+    EXPECT_EQ(banners.at(banners.size() - 2), kNoSelection);
+
+    const QString folder = files.path();
+    browse(folder);
+    EXPECT_EQ(form.Label7->text(), couldNotOpen(folder, EISDIR));
+
+    if (geteuid() != 0) {
+        const QString locked = writeFile(QStringLiteral("locked.nk2"), "SMTP:x@y\x02");
+        QFile::setPermissions(locked, QFileDevice::WriteOwner);
+        browse(locked);
+        EXPECT_EQ(form.Label7->text(), couldNotOpen(locked, EACCES));
+    }
+    EXPECT_EQ(rows(), 12);
+    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
+    EXPECT_TRUE(buttonsEnabled());
+    EXPECT_FALSE(quillet::nk2::loadRunning(form));
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#include "browse_window.h"
+#include "nk2/drop_loader.h"
+#include "platform/message_box.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
+#include <memory>
+#include <vector>
+
+using quillet::core::BannerMessage;
+using quillet::platform::FileDialog;
+using quillet::test::bannerOf;
+using quillet::test::BrowseWindow;
+
+namespace {
+
+const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
+
+std::unique_ptr<QMimeData> filesData(const QStringList& paths) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls << QUrl::fromLocalFile(path);
+    }
+    data->setUrls(urls);
+    return data;
+}
+
+class Drop : public BrowseWindow {
+protected:
+    // Whether target lets the drag in (the cursor shows it may be dropped).
+    bool enters(QWidget* target, const QMimeData& data) {
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        return enter.isAccepted();
+    }
+
+    // Drags data onto target and drops it there, then lets a load it starts run to its end.
+    bool drops(QWidget* target, const QMimeData& data) {
+        enters(target, data);
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();
+        return drop.isAccepted();
+    }
+};
+
+TEST_F(Drop, OneNk2FileInAnyCaseLoadsAsBrowseDoesWithoutTheDialog) {
+    const QString upper = writeFile(QStringLiteral("Outlook.NK2"), "xSMTP:a@b\x02");
+    const QString lower = writeFile(QStringLiteral("copy.nk2"), "xSMTP:c@d\x02");
+    for (const QString& path : {upper, lower}) {
+        EXPECT_TRUE(enters(&form, *filesData({path}))) << path.toStdString();
+    }
+
+    EXPECT_TRUE(drops(&form, *filesData({upper})));
+    const QStringList firstDrop = banners;
+    banners.clear();
+    browse(upper);
+    // The same texts from "Browsing for File..." on as a Browse that chose the file.
+    ASSERT_FALSE(firstDrop.isEmpty());
+    EXPECT_EQ(firstDrop.first(), bannerOf(BannerMessage::BrowsingForFile));
+    EXPECT_EQ(firstDrop, banners);
+    EXPECT_EQ(FileDialog::lastRequest().title, QStringLiteral("Choose your NK2 file."));
+
+    // Onto a text box, which otherwise takes dropped text, and numbered on.
+    // File managers offer the path as text too.
+    const std::unique_ptr<QMimeData> withText = filesData({lower});
+    withText->setText(lower);
+    EXPECT_TRUE(enters(form.Text2, *withText));
+    const QString searchText = form.Text2->text();
+    EXPECT_TRUE(drops(form.Text2, *withText));
+    EXPECT_EQ(form.Text2->text(), searchText);
+    ASSERT_EQ(rows(), 3);
+    EXPECT_EQ(cell(0, 2), QStringLiteral("a@b\x02"));
+    EXPECT_EQ(cell(1, 2), QStringLiteral("a@b\x02"));
+    EXPECT_EQ(cell(2, 0), QStringLiteral("3"));
+    EXPECT_EQ(cell(2, 2), QStringLiteral("c@d\x02"));
+    EXPECT_TRUE(buttonsEnabled());
+}
+
+TEST_F(Drop, AnythingElseIsRefusedAndDoesNothing) {
+    const QString text = writeFile(QStringLiteral("notes.txt"), "SMTP:a@b\x02");
+    const QString nk2 = writeFile(QStringLiteral("a.nk2"), "SMTP:a@b\x02");
+    std::vector<std::unique_ptr<QMimeData>> refused;
+    refused.push_back(filesData({text}));
+    refused.push_back(filesData({nk2, kSample}));
+    refused.push_back(filesData({nk2 + QStringLiteral(".bak")}));
+    refused.push_back(std::make_unique<QMimeData>());
+    refused.back()->setText(nk2);
+    refused.push_back(std::make_unique<QMimeData>());
+    refused.back()->setUrls({QUrl(QStringLiteral("https://example.org/a.nk2"))});
+    for (const auto& data : refused) {
+        EXPECT_FALSE(enters(&form, *data)) << data->urls().size();
+        EXPECT_FALSE(drops(&form, *data));
+    }
+    EXPECT_TRUE(banners.isEmpty());
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(buttonsEnabled());
+    EXPECT_EQ(quillet::nk2::DropLoader::nk2File(nullptr), QString());
+}
+
+TEST_F(Drop, NeedsAChosenTypeLikeBrowse) {
+    form.Check1->setChecked(false);
+    form.Check2->setChecked(false);
+    quillet::platform::MessageBox::setNextAnswer(quillet::platform::MessageBox::Answer::Ok);
+    EXPECT_TRUE(drops(&form, *filesData({kSample})));
+    EXPECT_EQ(quillet::platform::MessageBox::lastShown().text,
+              QStringLiteral("You must choose an e-mail type!"));
+    ASSERT_FALSE(banners.isEmpty());
+    EXPECT_EQ(banners.last(), bannerOf(BannerMessage::DisplayingNoSelection));
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(buttonsEnabled());
+}
+
+} // namespace
