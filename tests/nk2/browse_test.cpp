@@ -23,10 +23,10 @@ using quillet::platform::FileDialog;
 using quillet::platform::MessageBox;
 using quillet::test::bannerOf;
 using quillet::test::BrowseWindow;
+using quillet::test::kSample;
 
 namespace {
 
-const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
 const QString kNoSelection = bannerOf(BannerMessage::DisplayingNoSelection);
 
 QString notice(bool withMarker) {

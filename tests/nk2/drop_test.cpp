@@ -15,10 +15,9 @@ using quillet::core::BannerMessage;
 using quillet::platform::FileDialog;
 using quillet::test::bannerOf;
 using quillet::test::BrowseWindow;
+using quillet::test::kSample;
 
 namespace {
-
-const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
 
 std::unique_ptr<QMimeData> filesData(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
