@@ -47,6 +47,11 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(0, kColumns, parent) {
     connect(contents, &QAbstractItemModel::modelReset, this, changed);
 }
 
+FlexGrid::~FlexGrid() {
+    // The base classes still reset the contents while they are destroyed.
+    model()->disconnect(this);
+}
+
 void FlexGrid::setRows(int count) {
     setRowCount(std::max(count, 0));
 }

@@ -28,6 +28,7 @@ public:
     static constexpr int kColumns = 4;
 
     explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
 
     int rows() const { return rowCount(); }
     void setRows(int count);
