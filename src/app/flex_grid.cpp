@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 namespace quillet::app {
 namespace {
@@ -31,6 +32,24 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(0, kColumns, parent) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
     connect(this, &QTableWidget::cellClicked, this, &FlexGrid::Click);
+    // Any change to the grid's contents may need a full repaint at the next layout; addItem
+    // marks its own appends afterwards.
+    QAbstractItemModel* contents = model();
+    const auto changed = [this] { onlyAppendedOutOfSight_ = false; };
+    connect(contents, &QAbstractItemModel::dataChanged, this, changed);
+    connect(contents, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(contents, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(contents, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(contents, &QAbstractItemModel::columnsInserted, this, changed);
+    connect(contents, &QAbstractItemModel::columnsRemoved, this, changed);
+    connect(contents, &QAbstractItemModel::columnsMoved, this, changed);
+    connect(contents, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(contents, &QAbstractItemModel::modelReset, this, changed);
+}
+
+FlexGrid::~FlexGrid() {
+    // The base classes still reset the contents while they are destroyed.
+    model()->disconnect(this);
 }
 
 void FlexGrid::setRows(int count) {
@@ -112,10 +131,29 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
 void FlexGrid::addItem(const QString& tabJoined) {
     const auto cells = core::splitRowText(tabJoined.toStdString());
     const int newRow = rowCount();
+    bool outOfSight = belowVisibleRows(newRow);
+    if (outOfSight && !onlyAppendedOutOfSight_) {
+        // Earlier changes get their full layout and repaint now, so the next layout is about
+        // appended rows alone.
+        executeDelayedItemsLayout();
+        outOfSight = belowVisibleRows(newRow);
+    }
     insertRow(newRow);
     for (int c = 0; c < kColumns; ++c) {
         setItem(newRow, c, makeItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
     }
+    onlyAppendedOutOfSight_ = outOfSight;
+}
+
+void FlexGrid::doItemsLayout() {
+    QWidget* cells = viewport();
+    if (!std::exchange(onlyAppendedOutOfSight_, false) || !cells->updatesEnabled()) {
+        QTableWidget::doItemsLayout();
+        return;
+    }
+    cells->setAttribute(Qt::WA_UpdatesDisabled, true);
+    QTableWidget::doItemsLayout();
+    cells->setAttribute(Qt::WA_UpdatesDisabled, false);
 }
 
 void FlexGrid::removeItem(int row) {
@@ -158,6 +196,11 @@ QTableWidgetItem* FlexGrid::makeItem(const QString& text) const {
         cell->setForeground(look_.cellText);
     }
     return cell;
+}
+
+bool FlexGrid::belowVisibleRows(int row) const {
+    const int lastVisible = rowAt(viewport()->height() - 1); // -1: the rows end above the bottom
+    return isVisible() && lastVisible >= 0 && row > lastVisible;
 }
 
 bool FlexGrid::contains(int row, int col) const {

@@ -28,6 +28,7 @@ public:
     static constexpr int kColumns = 4;
 
     explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
 
     int rows() const { return rowCount(); }
     void setRows(int count);
@@ -62,6 +63,11 @@ public:
 
     void setColWidth(int col, int twips);
 
+    // The layout after appending rows below the visible ones leaves the visible cells as they
+    // were: it updates the scroll bar without repainting them (each repaint costs about a
+    // millisecond, and a load appends a row between every two pauses).
+    void doItemsLayout() override;
+
 signals:
     // The user clicked a cell; it is already the current cell.
     void Click();
@@ -71,8 +77,10 @@ private:
     std::pair<int, int> selectionEnd() const;
     QTableWidgetItem* makeItem(const QString& text) const;
     bool contains(int row, int col) const;
+    bool belowVisibleRows(int row) const;
 
     GridLook look_;
+    bool onlyAppendedOutOfSight_ = false; // since the last layout
 };
 
 } // namespace quillet::app

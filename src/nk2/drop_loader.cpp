@@ -42,11 +42,13 @@ bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
     if (path.isEmpty() && watched != &form_) {
         return false; // a text box's own drag
     }
-    if (path.isEmpty() || loadRunning(form_)) {
+    // Only ever a copy: a source told the file was moved would delete the user's NK2 file.
+    if (path.isEmpty() || loadRunning(form_) || !(drop->possibleActions() & Qt::CopyAction)) {
         drop->ignore();
         return true;
     }
-    drop->acceptProposedAction();
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
     if (type == QEvent::Drop) {
         // The drag source waits for the drop to finish; the load runs once it has.
         QTimer::singleShot(0, this, [this, path] { browseFile(form_, path); });

@@ -13,7 +13,8 @@ namespace quillet::nk2 {
 
 // Lets the user drop one NK2 file on the main window instead of browsing for it. Watches the
 // window and its controls that take drops of their own (the text boxes), so the file loads
-// wherever it lands; every other drag passes to them untouched, and the window refuses it.
+// wherever it lands, always as a copy; every other drag passes to them untouched, and the
+// window refuses it.
 class DropLoader : public QObject {
     Q_OBJECT
 

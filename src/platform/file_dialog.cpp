@@ -21,7 +21,10 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& title, const
         nextFileName.reset();
         return answer;
     }
-    return QFileDialog::getOpenFileName(parent, title, last.folder, filter);
+    // Qt's own dialog matches the filter's patterns without regard to letter case, as every
+    // pattern here does; a native one may not ("*.NK2" would hide "outlook.nk2").
+    return QFileDialog::getOpenFileName(parent, title, last.folder, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 void FileDialog::setNextFileName(const QString& fileName) {

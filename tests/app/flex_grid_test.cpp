@@ -2,6 +2,8 @@
 #include "qt_printers.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -9,6 +11,21 @@
 using quillet::app::FlexGrid;
 
 namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget* widget, int& count) : count_(count) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count_ += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int& count_;
+};
 
 QStringList rowTexts(const FlexGrid& grid, int row) {
     QStringList cells;
@@ -111,6 +128,83 @@ TEST(FlexGrid, ClickingACellReportsAfterMakingItCurrent) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(rowAtClick, 1);
     EXPECT_EQ(grid.text(), QStringLiteral("c"));
+}
+
+// What the window shows: the offscreen platform grabs its backing store, which holds only what
+// was painted (QWidget::grab would paint afresh).
+QImage onScreen(QWidget& widget) {
+    return widget.screen()->grabWindow(widget.winId()).toImage();
+}
+
+// Runs the layouts and the repaints they ask for.
+void settle() {
+    for (int round = 0; round < 3; ++round) {
+        QApplication::processEvents();
+    }
+}
+
+// Rows appended below the visible ones leave the visible cells unpainted, yet the grid shows
+// exactly what a grid filled in one go shows; a change in sight still repaints them.
+TEST(FlexGrid, AppendingOutOfSightRepaintsNoVisibleCell) {
+    // Neither grid takes the focus, so neither shows a current cell.
+    const auto showGrid = [](FlexGrid& grid) {
+        grid.setFocusPolicy(Qt::NoFocus);
+        grid.resize(300, 200);
+        grid.show();
+    };
+    FlexGrid grid;
+    showGrid(grid);
+    // Whether the window shows what a grid filled in one go with the same rows shows.
+    const auto showsItsRows = [&] {
+        FlexGrid reference;
+        showGrid(reference);
+        for (int r = 0; r < grid.rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < FlexGrid::kColumns; ++c) {
+                cells << grid.textMatrix(r, c);
+            }
+            reference.addItem(cells.join(u'\t'));
+        }
+        settle();
+        reference.verticalScrollBar()->setValue(grid.verticalScrollBar()->value());
+        settle();
+        return onScreen(grid) == onScreen(reference);
+    };
+    int cellPaints = 0;
+    PaintCounter counter(grid.viewport(), cellPaints);
+    for (int i = 0; i < 60; ++i) {
+        grid.addItem(QStringLiteral("%1\tname%1\taddr%1\t").arg(i + 1));
+        settle();
+        if (i == 4) {
+            EXPECT_TRUE(showsItsRows());
+        }
+    }
+    const int paintsWhileFilling = cellPaints;
+    EXPECT_LT(paintsWhileFilling, 30); // one per row only while rows land in sight
+
+    grid.addItem(QStringLiteral("61\tlast\taddr61\t"));
+    settle();
+    EXPECT_EQ(cellPaints, paintsWhileFilling);
+    EXPECT_TRUE(showsItsRows());
+
+    // Changes in sight next to an append, before the layout runs, still show.
+    grid.addItem(QStringLiteral("62\tx\ty\t"));
+    grid.setTextMatrix(0, 1, QStringLiteral("changed"));
+    settle();
+    EXPECT_GT(cellPaints, paintsWhileFilling);
+    EXPECT_TRUE(showsItsRows());
+    grid.removeItem(1);
+    grid.addItem(QStringLiteral("63\tx\ty\t"));
+    settle();
+    EXPECT_TRUE(showsItsRows());
+    grid.addItem(QStringLiteral("64\tx\ty\t"));
+    grid.removeItem(1);
+    settle();
+    EXPECT_TRUE(showsItsRows());
+
+    grid.setTopRow(61);
+    settle();
+    EXPECT_TRUE(showsItsRows());
 }
 
 } // namespace

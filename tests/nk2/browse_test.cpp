@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QListView>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
@@ -20,10 +23,10 @@ using quillet::platform::FileDialog;
 using quillet::platform::MessageBox;
 using quillet::test::bannerOf;
 using quillet::test::BrowseWindow;
+using quillet::test::kSample;
 
 namespace {
 
-const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
 const QString kNoSelection = bannerOf(BannerMessage::DisplayingNoSelection);
 
 QString notice(bool withMarker) {
@@ -212,6 +215,46 @@ TEST_F(Browse, DialogOpensWhereTheNk2FileLiesElseInTheMicrosoftFolder) {
         << FileDialog::lastRequest().folder.toStdString();
     // The folder handed over is the upper-cased one, with its separator.
     EXPECT_TRUE(FileDialog::lastRequest().folder.endsWith(QDir::separator()));
+}
+
+// The real dialog, closed by the test once it has listed the folder.
+TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCase) {
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/outlook.nk2"));
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/Other.NK2"));
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/notes.txt"));
+    QStringList listed;
+    QString title;
+    QString folder;
+    bool ownDialog = false;
+    // Events run during the folder search too: wait for the dialog itself.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        poll.stop();
+        title = dialog->windowTitle();
+        folder = dialog->directory().canonicalPath();
+        ownDialog = dialog->testOption(QFileDialog::DontUseNativeDialog);
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        const auto shown = [view] { return view ? view->model()->rowCount(view->rootIndex()) : 0; };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() >= 2; }));
+        for (int row = 0; row < shown(); ++row) {
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        }
+        dialog->reject();
+    });
+    poll.start(10);
+    form.Command1_Click();
+
+    EXPECT_EQ(title, QStringLiteral("Choose your NK2 file."));
+    EXPECT_TRUE(ownDialog);
+    EXPECT_EQ(folder,
+              QDir(profile.appData() + QStringLiteral("/Microsoft/Outlook")).canonicalPath());
+    listed.sort();
+    EXPECT_EQ(listed, QStringList({QStringLiteral("Other.NK2"), QStringLiteral("outlook.nk2")}));
+    EXPECT_EQ(form.Label7->text(), kNoSelection);
 }
 
 TEST_F(Browse, UnreadableFileIsNamedWithItsReasonAndChangesNothing) {

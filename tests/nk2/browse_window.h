@@ -19,6 +19,9 @@
 
 namespace quillet::test {
 
+// The sample NK2 file a new user is pointed at.
+inline const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
+
 inline QString bannerOf(core::BannerMessage message, long percent = 0) {
     return QString::fromStdString(core::bannerText(message, percent));
 }

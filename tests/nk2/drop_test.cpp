@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
@@ -15,10 +16,9 @@ using quillet::core::BannerMessage;
 using quillet::platform::FileDialog;
 using quillet::test::bannerOf;
 using quillet::test::BrowseWindow;
+using quillet::test::kSample;
 
 namespace {
-
-const QString kSample = QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2");
 
 std::unique_ptr<QMimeData> filesData(const QStringList& paths) {
     auto data = std::make_unique<QMimeData>();
@@ -33,20 +33,23 @@ std::unique_ptr<QMimeData> filesData(const QStringList& paths) {
 class Drop : public BrowseWindow {
 protected:
     // Whether target lets the drag in (the cursor shows it may be dropped).
-    bool enters(QWidget* target, const QMimeData& data) {
-        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
+    bool enters(QWidget* target, const QMimeData& data, Qt::DropActions actions = Qt::CopyAction,
+                Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QDragEnterEvent enter(QPoint(20, 20), actions, &data, Qt::LeftButton, keys);
         QCoreApplication::sendEvent(target, &enter);
         return enter.isAccepted();
     }
 
     // Drags data onto target and drops it there, then lets a load it starts run to its end.
-    bool drops(QWidget* target, const QMimeData& data) {
-        enters(target, data);
-        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Returns the action the drop was accepted with, or IgnoreAction.
+    Qt::DropAction drops(QWidget* target, const QMimeData& data,
+                         Qt::DropActions actions = Qt::CopyAction,
+                         Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        enters(target, data, actions, keys);
+        QDropEvent drop(QPointF(20, 20), actions, &data, Qt::LeftButton, keys);
         QCoreApplication::sendEvent(target, &drop);
         QCoreApplication::processEvents();
-        return drop.isAccepted();
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
     }
 };
 
@@ -57,7 +60,7 @@ TEST_F(Drop, OneNk2FileInAnyCaseLoadsAsBrowseDoesWithoutTheDialog) {
         EXPECT_TRUE(enters(&form, *filesData({path}))) << path.toStdString();
     }
 
-    EXPECT_TRUE(drops(&form, *filesData({upper})));
+    EXPECT_EQ(drops(&form, *filesData({upper})), Qt::CopyAction);
     const QStringList firstDrop = banners;
     banners.clear();
     browse(upper);
@@ -68,18 +71,27 @@ TEST_F(Drop, OneNk2FileInAnyCaseLoadsAsBrowseDoesWithoutTheDialog) {
     EXPECT_EQ(FileDialog::lastRequest().title, QStringLiteral("Choose your NK2 file."));
 
     // Onto a text box, which otherwise takes dropped text, and numbered on.
+    // A source that would rather move the file gets a copy; one that can only move it is
+    // refused, or it would delete the user's file.
+    // (Shift asks for a move.)
+    EXPECT_EQ(drops(&form, *filesData({lower}), Qt::CopyAction | Qt::MoveAction, Qt::ShiftModifier),
+              Qt::CopyAction);
+    EXPECT_EQ(drops(&form, *filesData({lower}), Qt::MoveAction), Qt::IgnoreAction);
+    EXPECT_TRUE(QFile::exists(lower));
+
     // File managers offer the path as text too.
     const std::unique_ptr<QMimeData> withText = filesData({lower});
     withText->setText(lower);
     EXPECT_TRUE(enters(form.Text2, *withText));
     const QString searchText = form.Text2->text();
-    EXPECT_TRUE(drops(form.Text2, *withText));
+    EXPECT_EQ(drops(form.Text2, *withText), Qt::CopyAction);
     EXPECT_EQ(form.Text2->text(), searchText);
-    ASSERT_EQ(rows(), 3);
+    ASSERT_EQ(rows(), 4);
     EXPECT_EQ(cell(0, 2), QStringLiteral("a@b\x02"));
     EXPECT_EQ(cell(1, 2), QStringLiteral("a@b\x02"));
-    EXPECT_EQ(cell(2, 0), QStringLiteral("3"));
     EXPECT_EQ(cell(2, 2), QStringLiteral("c@d\x02"));
+    EXPECT_EQ(cell(3, 0), QStringLiteral("4"));
+    EXPECT_EQ(cell(3, 2), QStringLiteral("c@d\x02"));
     EXPECT_TRUE(buttonsEnabled());
 }
 
@@ -96,7 +108,7 @@ TEST_F(Drop, AnythingElseIsRefusedAndDoesNothing) {
     refused.back()->setUrls({QUrl(QStringLiteral("https://example.org/a.nk2"))});
     for (const auto& data : refused) {
         EXPECT_FALSE(enters(&form, *data)) << data->urls().size();
-        EXPECT_FALSE(drops(&form, *data));
+        EXPECT_EQ(drops(&form, *data), Qt::IgnoreAction);
     }
     EXPECT_TRUE(banners.isEmpty());
     EXPECT_EQ(rows(), 0);
@@ -108,7 +120,7 @@ TEST_F(Drop, NeedsAChosenTypeLikeBrowse) {
     form.Check1->setChecked(false);
     form.Check2->setChecked(false);
     quillet::platform::MessageBox::setNextAnswer(quillet::platform::MessageBox::Answer::Ok);
-    EXPECT_TRUE(drops(&form, *filesData({kSample})));
+    EXPECT_EQ(drops(&form, *filesData({kSample})), Qt::CopyAction);
     EXPECT_EQ(quillet::platform::MessageBox::lastShown().text,
               QStringLiteral("You must choose an e-mail type!"));
     ASSERT_FALSE(banners.isEmpty());
