@@ -19,10 +19,14 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-FileBytes failure(int error) {
+FileBytes failure(std::string reason) {
     FileBytes result;
-    result.reason = std::strerror(error);
+    result.reason = std::move(reason);
     return result;
+}
+
+FileBytes failure(int error) {
+    return failure(std::strerror(error));
 }
 
 // Maps all pages of a freshly reserved buffer in one call: faulting a buffer of several megabytes
@@ -43,6 +47,14 @@ void mapPagesAhead([[maybe_unused]] std::string& buffer) {
 } // namespace
 
 FileBytes readFileBytes(const std::string& path) {
+    // A pipe would block the open and a device such as /dev/zero never ends: only files (and
+    // folders, whose read gives the system's own reason) are opened.
+    std::error_code statusError;
+    const auto status = std::filesystem::status(path, statusError);
+    if (!statusError && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status)) {
+        return failure("Not a regular file");
+    }
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace std::string_literals;
@@ -25,6 +26,13 @@ TEST(FileBytes, GivesTheSystemsReason) {
     const auto folder = readFileBytes(std::filesystem::temp_directory_path().string());
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(folder.reason, "Is a directory");
+    // Neither a pipe without a writer nor an endless device may hang the load.
+    const auto fifo = std::filesystem::temp_directory_path() /
+                      ("quillet_file_bytes_fifo_" + std::to_string(getpid()));
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readFileBytes(fifo.string()).reason, "Not a regular file");
+    std::filesystem::remove(fifo);
+    EXPECT_EQ(readFileBytes("/dev/zero").reason, "Not a regular file");
     EXPECT_EQ(quillet::core::couldNotOpenText("/a/b.nk2", missing.reason),
               "Could not open /a/b.nk2: No such file or directory");
 }
