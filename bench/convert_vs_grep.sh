@@ -16,15 +16,7 @@ trap 'rm -rf "$work"' EXIT
 file=$work/limits.nk2
 "$make_nk2" limits "$file"
 
-# Seconds taken by one run of the command, output discarded.
-seconds() {
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null
-    local end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f\n", e - s }'
-}
-
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source bench/timing.sh
 
 seconds "$convert" --list "$file" >/dev/null # warm the page cache
 : >"$work/convert" >"$work/grep" >"$work/ratio"
