@@ -48,12 +48,12 @@ void SharedTimer::arm(std::chrono::nanoseconds dueIn) {
 #ifdef Q_OS_LINUX
     if (fd_ >= 0) {
         // A zero due time disarms a timerfd, so "due now" disarms it and signals directly.
-        itimerspec spec{};
+        itimerspec due{};
         if (!dueNow) {
-            spec.it_value.tv_sec = static_cast<time_t>(dueIn.count() / 1'000'000'000);
-            spec.it_value.tv_nsec = static_cast<long>(dueIn.count() % 1'000'000'000);
+            due.it_value.tv_sec = static_cast<time_t>(dueIn.count() / 1'000'000'000);
+            due.it_value.tv_nsec = static_cast<long>(dueIn.count() % 1'000'000'000);
         }
-        timerfd_settime(fd_, 0, &spec, nullptr);
+        timerfd_settime(fd_, 0, &due, nullptr);
         signalled_ = dueNow;
         return;
     }
