@@ -4,19 +4,11 @@
 # of the per-round ratios. Build the bench preset first.
 #   bench/convert_vs_grep.sh [BUILD_DIR (build/bench)] [ROUNDS (31)]
 set -euo pipefail
-export LC_ALL=C
 cd "$(dirname "$0")/.."
-build=${1:-build/bench}
+source bench/timing.sh
 rounds=${2:-31}
-convert=$build/src/cli/quillet-convert
-make_nk2=$build/tests/tools/make-nk2
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 file=$work/limits.nk2
 "$make_nk2" limits "$file"
-
-source bench/timing.sh
 
 seconds "$convert" --list "$file" >/dev/null # warm the page cache
 : >"$work/convert" >"$work/grep" >"$work/ratio"

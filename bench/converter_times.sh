@@ -3,19 +3,11 @@
 # 1000-entry cache and the ~5 MB file that reaches both step limits. Build the bench preset first.
 #   bench/converter_times.sh [BUILD_DIR (build/bench)] [ROUNDS (21)]
 set -euo pipefail
-export LC_ALL=C
 cd "$(dirname "$0")/.."
-build=${1:-build/bench}
+source bench/timing.sh
 rounds=${2:-21}
-convert=$build/src/cli/quillet-convert
-make_nk2=$build/tests/tools/make-nk2
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 "$make_nk2" realistic "$work/realistic-1000.nk2" 800 >/dev/null
 "$make_nk2" limits "$work/limits.nk2" >/dev/null
-
-source bench/timing.sh
 
 for file in "$work/realistic-1000.nk2" "$work/limits.nk2"; do
     : >"$work/list" >"$work/export"

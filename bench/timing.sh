@@ -1,5 +1,13 @@
-# Shared by the converter timing scripts: wall-clock seconds of one command and the median
-# of a column of numbers.
+# Shared by the converter timing scripts: the built programs (build folder in $1, default
+# build/bench), a scratch folder, wall-clock seconds of one command and the median of a column
+# of numbers.
+export LC_ALL=C
+build=${1:-build/bench}
+convert=$build/src/cli/quillet-convert
+make_nk2=$build/tests/tools/make-nk2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 # Seconds taken by one run of the command, output discarded.
 seconds() {
