@@ -20,12 +20,12 @@ const std::string& limitsFile() {
 }
 
 // The whole load without pauses, as the converter runs it.
-void fullLoad(benchmark::State& state, quillet::core::TypeBoxes boxes) {
+void fullLoad(benchmark::State& state, quillet::core::LoadOptions options) {
     const std::string& file = limitsFile();
     std::size_t rows = 0;
     for (auto _ : state) {
         HeadlessHost host;
-        quillet::core::loadNk2(file, boxes, host);
+        quillet::core::loadNk2(file, options, host);
         rows = host.rows().size();
         benchmark::DoNotOptimize(host.rows().data());
     }
@@ -33,8 +33,9 @@ void fullLoad(benchmark::State& state, quillet::core::TypeBoxes boxes) {
     state.counters["MB"] = static_cast<double>(file.size()) / 1e6;
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
 }
-BENCHMARK_CAPTURE(fullLoad, both_types, quillet::core::TypeBoxes{})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(fullLoad, smtp_only, quillet::core::TypeBoxes{true, false, true, false})
+BENCHMARK_CAPTURE(fullLoad, both_types, quillet::core::LoadOptions{})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(fullLoad, smtp_only, quillet::core::LoadOptions{true, false, true, false})
     ->Unit(benchmark::kMillisecond);
 
 // Files of a given size whose markers stay below the step limits, so both scans read them whole.
@@ -57,7 +58,7 @@ void scansBySize(benchmark::State& state) {
         quillet::core::LoadContext load(file, host);
         quillet::core::exchangeScan(load);
         quillet::core::smtpScan(load);
-        benchmark::DoNotOptimize(host.lists().List5.items().data());
+        benchmark::DoNotOptimize(host.lists().smtpFound.items().data());
     }
     state.SetComplexityN(static_cast<std::int64_t>(file.size()));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));

@@ -1,21 +1,36 @@
-#include "app/flex_grid.h"
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "app/main_window.h"
 #include "nk2_generator.h"
+#include "platform/cooperative_wait.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "widgets/address_grid.h"
+#include "widgets/object_names.h"
+#include "widgets/status_banner.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <stdexcept>
 
 namespace {
 
-using quillet::app::Form1;
+namespace names = quillet::names;
+using quillet::app::MainWindow;
+using quillet::widgets::AddressGrid;
+using quillet::widgets::StatusBanner;
+
+// The window's part with that object name; a missing one ends the benchmark.
+template <class T> T* child(const QObject& root, const char* name) {
+    if (T* found = root.findChild<T*>(QString::fromLatin1(name))) {
+        return found;
+    }
+    throw std::runtime_error(std::string("no ") + name);
+}
 
 // The two files measured: a realistic 1000-entry cache, and the ~5 MB one that reaches both
 // 9000-step limits of the scans.
@@ -55,21 +70,22 @@ private:
 // answered at once) to the last grid row.
 void windowLoad(benchmark::State& state) {
     const Profile profile(static_cast<FileKind>(state.range(0)));
-    Form1 form;
+    MainWindow form;
     form.show();
-    form.resetGrid();
+    child<AddressGrid>(form, names::addressGrid)->reset();
     long banners = 0;
-    QObject::connect(&form, &Form1::bannerChanged, [&banners] { ++banners; });
+    QObject::connect(child<StatusBanner>(form, names::statusBanner), &StatusBanner::messageChanged,
+                     [&banners] { ++banners; });
     for (auto _ : state) {
         state.PauseTiming();
-        form.resetGrid();
+        child<AddressGrid>(form, names::addressGrid)->reset();
         QApplication::processEvents();
         banners = 0;
         quillet::platform::FileDialog::setNextFileName(profile.nk2Path());
         state.ResumeTiming();
-        form.Command1_Click();
+        child<QPushButton>(form, names::browseButton)->click();
     }
-    state.counters["rows"] = form.MSFlexGrid1->rows();
+    state.counters["rows"] = child<AddressGrid>(form, names::addressGrid)->rows();
     state.counters["banners"] = static_cast<double>(banners);
 }
 BENCHMARK(windowLoad)
@@ -83,23 +99,23 @@ BENCHMARK(windowLoad)
 // written file. The one-second pause after the success message is left out.
 void windowExport(benchmark::State& state) {
     const Profile profile(static_cast<FileKind>(state.range(0)));
-    Form1 form;
+    MainWindow form;
     form.show();
-    form.resetGrid();
-    const auto realUnit = quillet::app::modWait::waitUnit();
-    quillet::app::modWait::setWaitUnit(std::chrono::nanoseconds(1));
+    child<AddressGrid>(form, names::addressGrid)->reset();
+    const auto realUnit = quillet::platform::waitTickLength();
+    quillet::platform::setWaitTickLength(std::chrono::nanoseconds(1));
     quillet::platform::FileDialog::setNextFileName(profile.nk2Path());
-    form.Command1_Click();
-    form.Text1->setText(profile.exportPath());
+    child<QPushButton>(form, names::browseButton)->click();
+    child<QLineEdit>(form, names::exportPathEdit)->setText(profile.exportPath());
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(profile.exportPath());
         quillet::platform::MessageBox::setNextAnswer(quillet::platform::MessageBox::Answer::Yes);
         state.ResumeTiming();
-        form.Command2_Click();
+        child<QPushButton>(form, names::exportButton)->click();
     }
-    quillet::app::modWait::setWaitUnit(realUnit);
-    state.counters["rows"] = form.MSFlexGrid1->rows();
+    quillet::platform::setWaitTickLength(realUnit);
+    state.counters["rows"] = child<AddressGrid>(form, names::addressGrid)->rows();
     state.counters["bytes"] = static_cast<double>(QFileInfo(profile.exportPath()).size());
 }
 BENCHMARK(windowExport)

@@ -1,18 +1,17 @@
 #include "app/wheel_filter.h"
 
-#include "app/flex_grid.h"
-#include "app/form1.h"
+#include "widgets/address_grid.h"
 
 #include <QScrollBar>
 #include <QWheelEvent>
 
 namespace quillet::app {
 
-WheelFilter::WheelFilter(Form1& form) : QObject(&form), form_(form) {
-    FlexGrid* grid = form.MSFlexGrid1;
-    for (QObject* watched : {static_cast<QObject*>(&form), static_cast<QObject*>(grid->viewport()),
-                             static_cast<QObject*>(grid->verticalScrollBar()),
-                             static_cast<QObject*>(grid->horizontalScrollBar())}) {
+WheelFilter::WheelFilter(QWidget& window, widgets::AddressGrid& grid)
+    : QObject(&window), window_(window), grid_(grid) {
+    for (QObject* watched : {static_cast<QObject*>(&window), static_cast<QObject*>(grid.viewport()),
+                             static_cast<QObject*>(grid.verticalScrollBar()),
+                             static_cast<QObject*>(grid.horizontalScrollBar())}) {
         watched->installEventFilter(this);
     }
 }
@@ -22,12 +21,12 @@ bool WheelFilter::eventFilter(QObject* /*watched*/, QEvent* event) {
         return false;
     }
     try {
-        if (form_.focusWidget() == form_.MSFlexGrid1) {
+        if (window_.focusWidget() == &grid_) {
             // Toward the user is negative; zero counts as away.
             if (static_cast<QWheelEvent*>(event)->angleDelta().y() < 0) {
-                form_.ScrollDown();
+                grid_.wheelStepDown();
             } else {
-                form_.ScrollUp();
+                grid_.wheelStepUp();
             }
         }
     } catch (...) {

@@ -45,7 +45,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
         break;
     }
     const ConvertOptions& options = parsed.options;
-    if (!options.boxes.check1 && !options.boxes.check2) {
+    if (!options.load.smtp && !options.load.exchange) {
         err << "You must choose an e-mail type!\n";
         return kExitBadUsage;
     }
@@ -67,7 +67,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
 
     core::HeadlessHost grid;
     for (const std::string& bytes : files) {
-        core::loadNk2(bytes, options.boxes, grid);
+        core::loadNk2(bytes, options.load, grid);
     }
     return options.list ? printList(grid.rows(), out, err)
                         : writeExport(grid.rows(), options, out, err);

@@ -44,11 +44,11 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
         } else if (argument == "--list") {
             options.list = true;
         } else if (argument == "--no-smtp") {
-            options.boxes.check1 = false;
-            options.boxes.check3 = false;
+            options.load.smtp = false;
+            options.load.namesForSmtp = false;
         } else if (argument == "--no-domain") {
-            options.boxes.check2 = false;
-            options.boxes.check4 = false;
+            options.load.exchange = false;
+            options.load.namesForExchange = false;
         } else if (argument == "-t" || argument == "-o") {
             if (i + 1 == arguments.size()) {
                 return badUsage("option " + std::string(argument) + " needs a value");

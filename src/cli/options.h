@@ -13,7 +13,7 @@ struct ConvertOptions {
     bool list = false;            // print the rows instead of exporting them
     std::string fileType = "CSV"; // "CSV" or "TAB"
     std::string outputPath;       // the export file, appended to; empty: standard output
-    core::TypeBoxes boxes;        // both types unless --no-smtp / --no-domain
+    core::LoadOptions load;       // both types unless --no-smtp / --no-domain
     std::vector<std::string> inputs;
 };
 

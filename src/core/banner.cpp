@@ -58,7 +58,7 @@ std::string bannerText(BannerMessage message, long percent) {
     return text;
 }
 
-std::string readingNoticeText(bool withMarker) {
+std::string pleaseWaitText(bool withMarker) {
     std::string text = "Quillet version .09 beta";
     text.append(89, ' ');
     text += "Please wait while reading file ";

@@ -30,6 +30,6 @@ enum class BannerMessage {
 std::string bannerText(BannerMessage message, long percent = 0);
 
 // The flashing reading notice: with the marker it ends in "#", without it in a blank.
-std::string readingNoticeText(bool withMarker);
+std::string pleaseWaitText(bool withMarker);
 
 } // namespace quillet::core

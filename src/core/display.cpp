@@ -17,22 +17,22 @@ std::string rowText(long number, std::string_view name, std::string_view address
 }
 
 void closingStep(LoadContext& load) {
-    ScratchLists& lists = load.lists;
+    LoadLists& lists = load.lists;
     LoaderHost& host = load.host;
-    lists.List2.clear();
-    lists.List3.clear();
-    lists.List4.clear();
-    lists.List5.clear();
+    lists.exchangeUnique.clear();
+    lists.exchangeFound.clear();
+    lists.smtpNames.clear();
+    lists.smtpFound.clear();
     host.setBusy(false);
-    host.readingNotice();
+    host.flashPleaseWait();
     host.enableButtons();
     host.setStatus(std::string(kFinishedReading));
 
-    const std::size_t count = lists.List1.listCount();
+    const std::size_t count = lists.addresses.listCount();
     for (std::size_t i = 0; i <= count; ++i) {
         const long number = host.rowCount() + 1L;
-        const std::string_view name = cutAtNul(lists.nameList.item(i));
-        const std::string_view address = cutAtNul(lists.List1.item(i));
+        const std::string_view name = cutAtNul(lists.names.item(i));
+        const std::string_view address = cutAtNul(lists.addresses.item(i));
         if (!name.empty() || !address.empty()) {
             host.appendRow(rowText(number, name, address));
         }
@@ -45,13 +45,13 @@ void closingStep(LoadContext& load) {
                 load.percent = 100;
             }
         }
-        host.wait(1);
+        host.wait(WaitTicks(1));
         load.showStatus(load.percent <= 1 ? BannerMessage::DisplayingNoSelection
                                           : BannerMessage::Displaying);
     }
 
-    lists.List1.clear();
-    lists.nameList.clear();
+    lists.addresses.clear();
+    lists.names.clear();
     host.enableButtons();
     host.setEntryCount(host.rowCount());
 }

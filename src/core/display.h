@@ -15,8 +15,8 @@ inline constexpr std::string_view kFinishedReading = "Finished reading file...";
 std::string rowText(long number, std::string_view name, std::string_view address);
 
 // The closing step every Browse operation ends in: clears the working lists, flashes the reading
-// notice, re-enables the buttons and appends one grid row per address of List1 with its name
-// from nameList, skipping those whose name and address are both empty once cut at a NUL.
+// notice, re-enables the buttons and appends one grid row per address of addresses with its name
+// from names, skipping those whose name and address are both empty once cut at a NUL.
 void closingStep(LoadContext& load);
 
 } // namespace quillet::core

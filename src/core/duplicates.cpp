@@ -210,22 +210,22 @@ void removeDuplicatesReference(ScratchList& list) {
 }
 
 void duplicateStep(LoadContext& load, bool exchangeNames) {
-    ScratchLists& lists = load.lists;
+    LoadLists& lists = load.lists;
     load.showStatus(BannerMessage::RemovingDuplicates);
-    load.host.wait(1);
-    removeDuplicates(lists.List3);
+    load.host.wait(WaitTicks(1));
+    removeDuplicates(lists.exchangeFound);
     load.host.setEntryCount(load.host.rowCount() + 1L);
 
-    appendThroughCount(lists.List2, lists.List3);
-    appendThroughCount(lists.List1, lists.List3);
-    for (const std::string& address : lists.List2.items()) {
-        lists.nameList.addItem(exchangeNames ? decodeCp1252(address) : std::string());
+    appendThroughCount(lists.exchangeUnique, lists.exchangeFound);
+    appendThroughCount(lists.addresses, lists.exchangeFound);
+    for (const std::string& address : lists.exchangeUnique.items()) {
+        lists.names.addItem(exchangeNames ? decodeCp1252(address) : std::string());
     }
 
-    lists.List2.clear();
-    lists.List3.clear();
-    lists.List4.clear();
-    lists.List5.clear();
+    lists.exchangeUnique.clear();
+    lists.exchangeFound.clear();
+    lists.smtpNames.clear();
+    lists.smtpFound.clear();
 }
 
 } // namespace quillet::core

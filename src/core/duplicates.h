@@ -16,9 +16,9 @@ void removeDuplicates(ScratchList& list);
 // by one either way. Quadratic; kept as the definition the fast version is checked against.
 void removeDuplicatesReference(ScratchList& list);
 
-// The duplicate step: de-duplicates List3 and copies it, closed by an empty item, into List2 and
-// List1, with the matching names in nameList (each address its own name when exchangeNames is
-// set, else empty names); then clears List2 to List5.
+// The duplicate step: de-duplicates exchangeFound and copies it, closed by an empty item, into
+// exchangeUnique and addresses, with the matching names in names (each address its own name when
+// exchangeNames is set, else empty names); then clears exchangeUnique to smtpFound.
 void duplicateStep(LoadContext& load, bool exchangeNames);
 
 } // namespace quillet::core

@@ -17,19 +17,19 @@ class HeadlessHost : public LoaderHost {
 public:
     void setStatus(const std::string&) override {}
     void setEntryCount(long) override {}
-    void wait(std::int32_t) override {}
+    void wait(WaitTicks) override {}
     void setBusy(bool) override {}
-    void readingNotice() override {}
+    void flashPleaseWait() override {}
     void enableButtons() override {}
     void appendRow(const std::string& tabJoined) override;
     int rowCount() const override { return static_cast<int>(rows_.size()); }
-    ScratchLists& lists() override { return lists_; }
+    LoadLists& lists() override { return lists_; }
 
     const std::vector<GridRow>& rows() const { return rows_; }
 
 private:
     std::vector<GridRow> rows_;
-    ScratchLists lists_;
+    LoadLists lists_;
 };
 
 } // namespace quillet::core

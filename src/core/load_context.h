@@ -19,7 +19,7 @@ public:
 
     std::string_view file;
     LoaderHost& host;
-    ScratchLists& lists;
+    LoadLists& lists;
     std::int16_t steps = 0;
     long percent = 0;
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "scratch_list.h"
+#include "core/scratch_list.h"
+#include "core/wait_ticks.h"
 
 #include <cstdint>
 #include <string>
@@ -15,13 +16,13 @@ public:
 
     virtual void setStatus(const std::string& bannerText) = 0; // whole banner text
     virtual void setEntryCount(long count) = 0;
-    virtual void wait(std::int32_t count) = 0; // cooperative pause, units of 100 microseconds
-    virtual void setBusy(bool busy) = 0;       // hourglass pointer on or off
-    virtual void readingNotice() = 0;          // flash the reading notice (two texts, two waits)
-    virtual void enableButtons() = 0;          // Browse and Export usable again
+    virtual void wait(WaitTicks pause) = 0; // cooperative pause
+    virtual void setBusy(bool busy) = 0;    // hourglass pointer on or off
+    virtual void flashPleaseWait() = 0;     // the reading notice: two texts, two waits
+    virtual void enableButtons() = 0;       // Browse and Export usable again
     virtual void appendRow(const std::string& tabJoined) = 0;
     virtual int rowCount() const = 0;
-    virtual ScratchLists& lists() = 0;
+    virtual LoadLists& lists() = 0;
 };
 
 } // namespace quillet::core

@@ -19,7 +19,7 @@ bool isUnicodeOneOff(std::string_view file, long marker) {
            (static_cast<unsigned char>(flagHigh.front()) & 0x80) != 0;
 }
 
-// The number a List7 text holds; a text that is not one reads as 0.
+// The number a smtpLocations text holds; a text that is not one reads as 0.
 long locationNumber(const std::string& text) {
     long value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -57,11 +57,11 @@ std::string resolveName(std::string_view file, const NameMarkers& markers, long 
 }
 
 void nameStep(LoadContext& load) {
-    ScratchLists& lists = load.lists;
+    LoadLists& lists = load.lists;
     load.steps = -1;
     load.host.setBusy(true);
     load.showStatus(BannerMessage::ResolvingStart);
-    if (lists.List5.empty()) {
+    if (lists.smtpFound.empty()) {
         load.percent = 0;
     } else {
         const NameMarkers markers(load.file);
@@ -69,17 +69,19 @@ void nameStep(LoadContext& load) {
             load.countStep();
             const long k = load.steps;
             load.host.setBusy(true);
-            load.percent = percentOf(k + 2, static_cast<double>(lists.List5.listCount()));
-            load.host.wait(1);
+            load.percent = percentOf(k + 2, static_cast<double>(lists.smtpFound.listCount()));
+            load.host.wait(WaitTicks(1));
             load.showStatus(BannerMessage::Resolving);
-            const long location = locationNumber(lists.List7.item(static_cast<std::size_t>(k)));
-            lists.List4.addItem(resolveName(load.file, markers, location));
-            load.host.setEntryCount(static_cast<long>(lists.List4.listCount()));
-        } while (lists.List4.listCount() < lists.List5.listCount() && load.steps <= kStepLimit);
+            const long location =
+                locationNumber(lists.smtpLocations.item(static_cast<std::size_t>(k)));
+            lists.smtpNames.addItem(resolveName(load.file, markers, location));
+            load.host.setEntryCount(static_cast<long>(lists.smtpNames.listCount()));
+        } while (lists.smtpNames.listCount() < lists.smtpFound.listCount() &&
+                 load.steps <= kStepLimit);
     }
     load.host.setEntryCount(load.host.rowCount() + 1L);
-    for (const std::string& name : lists.List4.items()) {
-        lists.nameList.addItem(name);
+    for (const std::string& name : lists.smtpNames.items()) {
+        lists.names.addItem(name);
     }
 }
 

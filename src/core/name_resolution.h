@@ -39,7 +39,7 @@ private:
 // at a NUL).
 std::string resolveName(std::string_view file, const NameMarkers& markers, long location);
 
-// The name step: one name per item of List5 into List4, then appended to nameList.
+// The name step: one name per item of smtpFound into smtpNames, then appended to names.
 void nameStep(LoadContext& load);
 
 } // namespace quillet::core

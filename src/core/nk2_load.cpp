@@ -12,31 +12,31 @@ namespace {
 // Appends the SMTP addresses to the address column; their names follow from the name step, or
 // are empty when names are not resolved.
 void mergeStep(LoadContext& load, bool resolveNames) {
-    ScratchLists& lists = load.lists;
-    appendThroughCount(lists.List1, lists.List5);
+    LoadLists& lists = load.lists;
+    appendThroughCount(lists.addresses, lists.smtpFound);
     if (resolveNames) {
         nameStep(load);
         return;
     }
-    for (std::size_t i = 0; i <= lists.List5.listCount(); ++i) {
-        lists.nameList.addItem(std::string());
+    for (std::size_t i = 0; i <= lists.smtpFound.listCount(); ++i) {
+        lists.names.addItem(std::string());
     }
 }
 
 } // namespace
 
-void loadNk2(std::string_view fileBytes, const TypeBoxes& boxes, LoaderHost& host) {
+void loadNk2(std::string_view fileBytes, const LoadOptions& options, LoaderHost& host) {
     LoadContext load(fileBytes, host);
-    const bool smtpAlone = boxes.check1 && !boxes.check2;
-    const bool domainAlone = boxes.check2 && !boxes.check1;
+    const bool smtpAlone = options.smtp && !options.exchange;
+    const bool domainAlone = options.exchange && !options.smtp;
     if (!smtpAlone) {
         exchangeScan(load);
-        duplicateStep(load, boxes.check4);
+        duplicateStep(load, options.namesForExchange);
     }
     if (!domainAlone) {
         smtpScan(load);
     }
-    mergeStep(load, boxes.check3);
+    mergeStep(load, options.namesForSmtp);
     closingStep(load);
 }
 

@@ -80,7 +80,7 @@ void searchSteps(LoadContext& load, BannerMessage message, std::size_t markerLen
         ++position;
         load.host.setBusy(true);
         percent(position);
-        load.host.wait(1);
+        load.host.wait(WaitTicks(1));
         load.showStatus(message);
         const std::size_t marker = findMarker(static_cast<std::size_t>(position - 1));
         if (marker == kNotFound) {
@@ -107,14 +107,14 @@ void exchangeScan(LoadContext& load) {
         },
         [&](std::size_t index) { return markers.from(index); },
         [&](std::string_view address, long) {
-            load.lists.List3.addItem(std::string(address));
-            load.host.setEntryCount(static_cast<long>(load.lists.List3.listCount()));
+            load.lists.exchangeFound.addItem(std::string(address));
+            load.host.setEntryCount(static_cast<long>(load.lists.exchangeFound.listCount()));
         },
         [](int steps) { return steps < kStepLimit; });
 }
 
 void smtpScan(LoadContext& load) {
-    load.lists.List7.clear();
+    load.lists.smtpLocations.clear();
     load.host.setBusy(true);
     load.showStatus(BannerMessage::LoadingSmtpStart);
     MarkerFinder smtp(load.file, {kSmtpMarker}, 4); // ':'
@@ -126,9 +126,9 @@ void smtpScan(LoadContext& load) {
         },
         [&](std::size_t index) { return smtp.from(index); },
         [&](std::string_view address, long markerPosition) {
-            load.lists.List5.addItem(std::string(address));
-            load.lists.List7.addItem(std::to_string(markerPosition + 6));
-            load.host.setEntryCount(static_cast<long>(load.lists.List5.listCount()));
+            load.lists.smtpFound.addItem(std::string(address));
+            load.lists.smtpLocations.addItem(std::to_string(markerPosition + 6));
+            load.host.setEntryCount(static_cast<long>(load.lists.smtpFound.listCount()));
         },
         [](int steps) { return steps <= kStepLimit; });
 }

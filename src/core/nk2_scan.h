@@ -21,11 +21,12 @@ inline constexpr int kStepLimit = 9000;
 // rest of the file once per marker and exhaust memory.
 inline constexpr std::size_t kMaxAddressBytes = 4096;
 
-// Appends the Exchange addresses after either Exchange marker to List3, terminator included.
+// Appends the Exchange addresses after either Exchange marker to exchangeFound, terminator
+// included.
 void exchangeScan(LoadContext& load);
 
-// Clears List7, then appends the SMTP addresses to List5 and their SMTP locations (position of
-// the address's first byte plus one) to List7.
+// Clears smtpLocations, then appends the SMTP addresses to smtpFound and their SMTP locations
+// (position of the address's first byte plus one) to smtpLocations.
 void smtpScan(LoadContext& load);
 
 } // namespace quillet::core

@@ -24,15 +24,15 @@ private:
 
 // The loader's working storage, owned by the main window (or the converter) between loads.
 // Address lists hold the file's raw bytes; name lists hold UTF-8.
-struct ScratchLists {
-    ScratchList List1;    // combined address column
-    ScratchList List2;    // de-duplicated Exchange addresses
-    ScratchList List3;    // Exchange addresses as found
-    ScratchList List4;    // resolved names of the SMTP addresses
-    ScratchList List5;    // SMTP addresses as found
-    ScratchList List6;    // sorted list; only emptied
-    ScratchList List7;    // SMTP locations, decimal
-    ScratchList nameList; // name column parallel to List1
+struct LoadLists {
+    ScratchList addresses;      // combined address column
+    ScratchList exchangeUnique; // de-duplicated Exchange addresses
+    ScratchList exchangeFound;  // Exchange addresses as found
+    ScratchList smtpNames;      // resolved names of the SMTP addresses
+    ScratchList smtpFound;      // SMTP addresses as found
+    ScratchList sorted;         // sorted list; only emptied
+    ScratchList smtpLocations;  // SMTP locations, decimal
+    ScratchList names;          // name column parallel to addresses
 };
 
 } // namespace quillet::core

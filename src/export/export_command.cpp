@@ -1,23 +1,24 @@
-#include "app/flex_grid.h"
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "export/export_command.h"
+
 #include "core/append_writer.h"
 #include "core/contacts_layout.h"
 #include "core/cp1252.h"
+#include "platform/cooperative_wait.h"
 #include "platform/message_box.h"
+#include "platform/special_folders.h"
+#include "widgets/address_grid.h"
+#include "widgets/status_banner.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <vector>
 
-// The export command: asks, then appends the whole grid to the export file in one go.
-namespace quillet::app {
+namespace quillet::exporter {
 namespace {
 
-constexpr std::int32_t kAbortPause = 8000; // 0.8 s
-constexpr std::int32_t kShowPause = 10000; // 1 s
+constexpr core::WaitTicks kAbortPause(8000); // 0.8 s
+constexpr core::WaitTicks kShowPause(10000); // 1 s
 
 const QColor kBannerBlue(0, 0, 255);
 const QColor kAlarmRed(255, 0, 0);
@@ -40,12 +41,12 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-std::string cellBytes(const FlexGrid& grid, int row, int col) {
+std::string cellBytes(const widgets::AddressGrid& grid, int row, int col) {
     return core::encodeCp1252(grid.textMatrix(row, col).toStdString());
 }
 
 // Name, address and type of the first rowCount rows, as the bytes the file will hold.
-std::vector<core::ContactRow> contactRows(const FlexGrid& grid, int rowCount) {
+std::vector<core::ContactRow> contactRows(const widgets::AddressGrid& grid, int rowCount) {
     std::vector<core::ContactRow> rows;
     rows.reserve(static_cast<std::size_t>(rowCount));
     for (int r = 0; r < rowCount; ++r) {
@@ -54,47 +55,55 @@ std::vector<core::ContactRow> contactRows(const FlexGrid& grid, int rowCount) {
     return rows;
 }
 
-void setBannerBack(QLabel& banner, const QColor& colour) {
-    QPalette palette = banner.palette();
-    palette.setColor(QPalette::Window, colour);
-    banner.setPalette(palette);
-}
-
-// Tells the user, with a red flash, that nothing was written.
-void reportAbort(Form1& form) {
-    form.setBanner(core::BannerMessage::ExportAborted);
-    modWait::Wait(kAbortPause);
-    setBannerBack(*form.Label7, kAlarmRed);
-    modWait::Wait(kAbortPause);
-    setBannerBack(*form.Label7, kBannerBlue);
-    form.setBanner(core::BannerMessage::ExportAborted);
-    modWait::Wait(kShowPause);
-}
-
 } // namespace
 
-void Form1::Command2_Click() {
+// Tells the user, with a red flash, that nothing was written.
+void ExportCommand::reportAbort() {
+    widgets::StatusBanner& banner = controls_.banner;
+    banner.setMessage(core::BannerMessage::ExportAborted);
+    platform::wait(kAbortPause);
+    banner.setBackground(kAlarmRed);
+    platform::wait(kAbortPause);
+    banner.setBackground(kBannerBlue);
+    banner.setMessage(core::BannerMessage::ExportAborted);
+    platform::wait(kShowPause);
+}
+
+void ExportCommand::exportNow() {
     // The grid holds at most 32,767 rows, so the count fits the program's 16-bit counters.
-    const int rowCount = MSFlexGrid1->rows();
-    const auto answer = platform::MessageBox::question(this, QStringLiteral("Confirm file export?"),
-                                                       confirmationText(Text1->text()));
+    const int rowCount = controls_.grid.rows();
+    QLineEdit& pathEdit = controls_.exportPathEdit;
+    const auto answer =
+        platform::MessageBox::question(&controls_.window, QStringLiteral("Confirm file export?"),
+                                       confirmationText(pathEdit.text()));
     if (answer != platform::MessageBox::Answer::Yes) {
-        reportAbort(*this);
+        reportAbort();
         return;
     }
 
     // Built whole and written in one append: the file gains every line or none, and the
     // window does not yield while it is written.
-    const std::string text =
-        core::exportText(Combo1->currentText().toStdString(), contactRows(*MSFlexGrid1, rowCount));
-    const std::string path = QFile::encodeName(trimBlanks(Text1->text())).toStdString();
+    const std::string text = core::exportText(controls_.fileTypeBox.currentText().toStdString(),
+                                              contactRows(controls_.grid, rowCount));
+    const std::string path = QFile::encodeName(trimBlanks(pathEdit.text())).toStdString();
     if (const auto failure = core::appendToFile(path, text)) {
-        setBanner(QStringLiteral("File NOT exported! Could not write ") + Text1->text() +
-                  QStringLiteral(": ") + QString::fromLocal8Bit(*failure));
+        controls_.banner.setMessage(QStringLiteral("File NOT exported! Could not write ") +
+                                    pathEdit.text() + QStringLiteral(": ") +
+                                    QString::fromLocal8Bit(*failure));
         return;
     }
-    setBanner(QStringLiteral("File successfully written to ") + Text1->text());
-    modWait::Wait(kShowPause);
+    controls_.banner.setMessage(QStringLiteral("File successfully written to ") + pathEdit.text());
+    platform::wait(kShowPause);
 }
 
-} // namespace quillet::app
+void ExportCommand::fileTypePicked() {
+    QString extension = controls_.fileTypeBox.currentText().toLower();
+    if (extension == QStringLiteral("tab")) {
+        extension = QStringLiteral("txt");
+    }
+    controls_.exportPathEdit.setText(
+        platform::specialFolderWithSeparator(platform::SpecialFolder::Documents) +
+        QStringLiteral("quillet.") + extension);
+}
+
+} // namespace quillet::exporter

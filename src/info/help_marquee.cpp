@@ -8,11 +8,11 @@
 namespace quillet::info {
 namespace {
 
-constexpr int kStepWait = 300; // 30 ms per character
+constexpr core::WaitTicks kStepWait(300); // 30 ms per character
 
 struct MarqueeMessage {
     QString text;
-    int hold; // how long the whole message stays, in wait units
+    core::WaitTicks hold; // how long the whole message stays
 };
 
 std::array<MarqueeMessage, 4> helpMessages() {
@@ -20,22 +20,22 @@ std::array<MarqueeMessage, 4> helpMessages() {
     return {{
         {QStringLiteral(
              " The Add, Remove, and Clear list buttons will modify the e-mail listing only."),
-         70000},
+         core::WaitTicks(70000)},
         {QStringLiteral(
              "  The 'List Controls' will not make any changes to your existing NK2 file..."),
-         60000},
+         core::WaitTicks(60000)},
         {QStringLiteral(
              "  For more help click INFO -> MORE HELP... Or visit the project web page ") +
              host + QLatin1Char('.'),
-         80000},
-        {QStringLiteral("  Click browse to open a NK2 file."), 80000},
+         core::WaitTicks(80000)},
+        {QStringLiteral("  Click browse to open a NK2 file."), core::WaitTicks(80000)},
     }};
 }
 
 } // namespace
 
 void playHelpMarquee(const std::function<void(const QString&)>& setBanner,
-                     const std::function<void(int)>& wait) {
+                     const std::function<void(core::WaitTicks)>& wait) {
     for (const MarqueeMessage& message : helpMessages()) {
         const auto length = message.text.size();
         for (qsizetype i = 0; i < length; ++i) {

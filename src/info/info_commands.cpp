@@ -1,31 +1,33 @@
-#include "app/form1.h"
-#include "app/mod_wait.h"
-#include "info/form3.h"
-#include "info/help_marquee.h"
-#include "listview/only_child.h"
+#include "info/info_commands.h"
 
-// The main window's Info menu and its Help button.
-namespace quillet::app {
+#include "info/help_about_window.h"
+#include "info/help_marquee.h"
+#include "platform/cooperative_wait.h"
+#include "widgets/only_child.h"
+#include "widgets/status_banner.h"
+
+namespace quillet::info {
 namespace {
 
-// The main window's help and About window, created on first use and kept until exit.
-info::Form3& form3(Form1& main) {
-    return listview::onlyChild<info::Form3>(main, [&main] { return new info::Form3(&main); });
+// The window's help and About window, created on first use and kept until exit.
+HelpAboutWindow& helpAboutWindow(QWidget& window) {
+    return widgets::onlyChild<HelpAboutWindow>(window,
+                                               [&window] { return new HelpAboutWindow(&window); });
 }
 
 } // namespace
 
-void Form1::Assistance_Click() {
-    form3(*this).showHelpView();
+void InfoCommands::showHelp() {
+    helpAboutWindow(window_).showHelpView();
 }
 
-void Form1::About_Click() {
-    form3(*this).showAboutView();
+void InfoCommands::showAbout() {
+    helpAboutWindow(window_).showAboutView();
 }
 
-void Form1::Command4_Click() {
-    info::playHelpMarquee([this](const QString& text) { setBanner(text); },
-                          [](int count) { modWait::Wait(count); });
+void InfoCommands::playMarquee() {
+    playHelpMarquee([this](const QString& text) { banner_.setMessage(text); },
+                    [](core::WaitTicks pause) { platform::wait(pause); });
 }
 
-} // namespace quillet::app
+} // namespace quillet::info

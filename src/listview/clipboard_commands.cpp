@@ -1,31 +1,32 @@
-#include "app/form1.h"
+#include "listview/clipboard_commands.h"
+
 #include "listview/status_texts.h"
+#include "widgets/status_banner.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 
-// The Edit menu on the main window's focused box, through the system clipboard's plain text,
-// and the select-all hint of the address clipboard box.
-namespace quillet::app {
-namespace {
+namespace quillet::listview {
 
 // Which of the boxes the Edit menu works on has the keyboard focus.
-struct FocusedBox {
-    QLineEdit* textBox = nullptr;  // Text1, Text2 or Text3
-    QComboBox* dropDown = nullptr; // Combo1
+struct ClipboardCommands::FocusedBox {
+    QLineEdit* textBox = nullptr;
+    QComboBox* dropDown = nullptr;
 };
 
-FocusedBox focusedBox(const Form1& form) {
-    const QWidget* focused = form.focusWidget();
+ClipboardCommands::FocusedBox ClipboardCommands::focusedBox() const {
+    const QWidget* focused = controls_.window.focusWidget();
     if (focused == nullptr) {
         return {};
     }
-    if (focused == form.Combo1 || focused == form.Combo1->lineEdit()) {
-        return {nullptr, form.Combo1};
+    QComboBox& fileTypeBox = controls_.fileTypeBox;
+    if (focused == &fileTypeBox || focused == fileTypeBox.lineEdit()) {
+        return {nullptr, &fileTypeBox};
     }
-    for (QLineEdit* box : {form.Text1, form.Text2, form.Text3}) {
+    for (QLineEdit* box :
+         {&controls_.exportPathEdit, &controls_.searchEdit, &controls_.clipboardEdit}) {
         if (focused == box) {
             return {box, nullptr};
         }
@@ -33,12 +34,10 @@ FocusedBox focusedBox(const Form1& form) {
     return {};
 }
 
-} // namespace
-
-void Form1::mnuCopy_Click() {
+void ClipboardCommands::copy() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    const FocusedBox box = focusedBox(*this);
+    const FocusedBox box = focusedBox();
     if (box.textBox) {
         clipboard->setText(box.textBox->selectedText());
     } else if (box.dropDown) {
@@ -46,9 +45,9 @@ void Form1::mnuCopy_Click() {
     }
 }
 
-void Form1::mnuCut_Click() {
-    mnuCopy_Click();
-    const FocusedBox box = focusedBox(*this);
+void ClipboardCommands::cut() {
+    copy();
+    const FocusedBox box = focusedBox();
     if (box.textBox && box.textBox->hasSelectedText()) {
         box.textBox->del();
     } else if (box.dropDown) {
@@ -56,10 +55,10 @@ void Form1::mnuCut_Click() {
     }
 }
 
-void Form1::mnuPaste_Click() {
+void ClipboardCommands::paste() {
     // No plain text on the clipboard (a picture, nothing) counts as an empty text.
     const QString text = QGuiApplication::clipboard()->text();
-    const FocusedBox box = focusedBox(*this);
+    const FocusedBox box = focusedBox();
     if (box.textBox) {
         box.textBox->insert(text);
     } else if (box.dropDown) {
@@ -67,9 +66,9 @@ void Form1::mnuPaste_Click() {
     }
 }
 
-void Form1::Text3_Click() {
-    Text3->selectAll();
-    setBanner(listview::selectAllHint());
+void ClipboardCommands::clipboardBoxClicked() {
+    controls_.clipboardEdit.selectAll();
+    controls_.banner.setMessage(selectAllHint());
 }
 
-} // namespace quillet::app
+} // namespace quillet::listview

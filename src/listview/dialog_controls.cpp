@@ -1,6 +1,6 @@
 #include "listview/dialog_controls.h"
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -17,7 +17,7 @@ template <class Widget>
 Widget* place(QDialog& dialog, Widget* widget, const char* name, int left, int top, int width,
               int height) {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(app::twipsRect(dialog, left, top, width, height));
+    widget->setGeometry(widgets::twipsRect(dialog, left, top, width, height));
     return widget;
 }
 
@@ -33,7 +33,7 @@ void frameDialog(QDialog& dialog, const char* name, const QString& caption, int 
     colours.setColor(QPalette::Window, kDialogBack);
     dialog.setPalette(colours);
     dialog.setAutoFillBackground(true);
-    dialog.setFixedSize(app::twipsRect(dialog, 0, 0, width, height).size());
+    dialog.setFixedSize(widgets::twipsRect(dialog, 0, 0, width, height).size());
 }
 
 QLabel* greyLabel(QDialog& dialog, const char* name, const QString& text, int left, int top,

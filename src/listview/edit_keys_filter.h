@@ -1,29 +1,29 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
-namespace quillet::app {
-class Form1;
-}
+class QAction;
+class QWidget;
 
 namespace quillet::listview {
 
 // A text box or editable drop-down box claims Ctrl+C, Ctrl+X and Ctrl+V for its own copy and
 // paste, which would run instead of the Edit menu's commands and act differently (on the
-// drop-down box, on an empty selection). This filter lets the menu's shortcuts win in the main
-// window's boxes, so each key press runs the menu command once and nothing else.
+// drop-down box, on an empty selection). This filter lets the menu's shortcuts win in the given
+// boxes, so each key press runs the menu command once and nothing else.
 class EditKeysFilter : public QObject {
     Q_OBJECT
 
 public:
-    // Installs itself on Text1, Text2, Text3 and Combo1.
-    explicit EditKeysFilter(app::Form1& form);
+    // Installs itself on every box; owned by the first.
+    EditKeysFilter(const QList<QWidget*>& boxes, const QList<const QAction*>& menuItems);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    app::Form1& form_;
+    QList<const QAction*> menuItems_;
 };
 
 } // namespace quillet::listview

@@ -1,21 +1,19 @@
 #include "nk2/browse.h"
 
-#include "app/find_file.h"
-#include "app/form1.h"
-#include "app/line_control.h"
-#include "app/special_folder.h"
 #include "core/file_bytes.h"
 #include "core/nk2_load.h"
-#include "nk2/form_loader_host.h"
+#include "nk2/table_loader_host.h"
 #include "platform/file_dialog.h"
+#include "platform/folder_search.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
+#include "widgets/object_names.h"
+#include "widgets/start_here_hint.h"
+#include "widgets/status_banner.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QLabel>
 #include <QPushButton>
-#include <QSet>
 
 namespace quillet::nk2 {
 namespace {
@@ -25,109 +23,98 @@ const QString kDialogTitle = QStringLiteral("Choose your NK2 file.");
 const QString kDialogFilter = QStringLiteral("NK2 Files (*.NK2)");
 const QString kNoTypeChosen = QStringLiteral("You must choose an e-mail type!");
 
-// Windows with a Browse operation in progress.
-QSet<const app::Form1*> running;
-
-// Marks form as loading for the life of one Browse operation.
-class RunningLoad {
-public:
-    explicit RunningLoad(const app::Form1& form) : form_(form) { running.insert(&form_); }
-    ~RunningLoad() { running.remove(&form_); }
-
-    RunningLoad(const RunningLoad&) = delete;
-    RunningLoad& operator=(const RunningLoad&) = delete;
-
-private:
-    const app::Form1& form_;
-};
-
-core::TypeBoxes typeBoxes(const app::Form1& form) {
-    return {form.Check1->isChecked(), form.Check2->isChecked(), form.Check3->isChecked(),
-            form.Check4->isChecked()};
-}
-
-// The first steps of every Browse: buttons off, the "Start Here" hint away, a type chosen.
-// Returns false when the operation already ended because no type is chosen.
-bool start(app::Form1& form, FormLoaderHost& host) {
-    form.Command1->setEnabled(false);
-    form.Command2->setEnabled(false);
-    for (QWidget* hint : {static_cast<QWidget*>(form.Label20), static_cast<QWidget*>(form.Line14),
-                          static_cast<QWidget*>(form.Line15), static_cast<QWidget*>(form.Line16)}) {
-        hint->hide();
-    }
-    if (!form.Check1->isChecked() && !form.Check2->isChecked()) {
-        platform::MessageBox::message(&form, form.windowTitle(), kNoTypeChosen);
-        core::finishWithoutFile(host);
-        return false;
-    }
-    form.setBanner(core::BannerMessage::BrowsingForFile);
-    return true;
+core::LoadOptions loadOptions(const BrowseControls& controls) {
+    return {controls.smtpBox.isChecked(), controls.exchangeBox.isChecked(),
+            controls.smtpNamesSwitch.isChecked(), controls.exchangeNamesSwitch.isChecked()};
 }
 
 // The folder holding the user's NK2 file below the application data's "Microsoft" folder,
 // upper-cased as the search leaves it; without one, that "Microsoft" folder itself.
 QString initialFolder() {
-    QString root = app::GetSpecialFolder(platform::AppData) + QStringLiteral("Microsoft");
+    QString root = platform::specialFolderWithSeparator(platform::SpecialFolder::AppData) +
+                   QStringLiteral("Microsoft");
     QString pattern = kPattern;
-    const QString found = app::FindFile(root, pattern);
+    const QString found = platform::findFolderWithFile(root, pattern);
     return found.endsWith(kPattern) ? found.chopped(kPattern.size()) : root;
-}
-
-// From the chosen file to the last grid row.
-void load(app::Form1& form, FormLoaderHost& host, const QString& path) {
-    form.setBanner(core::BannerMessage::ClickBrowse);
-    const core::FileBytes file = core::readFileBytes(QFile::encodeName(path).toStdString());
-    if (!file.ok) {
-        core::finishWithoutFile(host);
-        // After the closing step, which writes the banner last: this way the reason stays.
-        form.setBanner(
-            QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
-        return;
-    }
-    core::loadNk2(file.bytes, typeBoxes(form), host);
 }
 
 } // namespace
 
-bool loadRunning(const app::Form1& form) {
-    return running.contains(&form);
+// Marks the load as running for the life of one Browse operation.
+class Browse::RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), controls_(controls) {
+    setObjectName(QString::fromLatin1(names::browse));
 }
 
-void browseWithDialog(app::Form1& form) {
-    if (loadRunning(form)) {
+void Browse::withDialog() {
+    if (running_) {
         return;
     }
-    const RunningLoad guard(form);
-    FormLoaderHost host(form);
-    if (!start(form, host)) {
+    const RunningFlag running(running_);
+    if (!start()) {
         return;
     }
-    const QString path =
-        platform::FileDialog::getOpenFileName(&form, kDialogTitle, initialFolder(), kDialogFilter);
+    const QString path = platform::FileDialog::getOpenFileName(&controls_.window, kDialogTitle,
+                                                               initialFolder(), kDialogFilter);
     if (path.isEmpty()) {
+        TableLoaderHost host(controls_);
         core::finishWithoutFile(host);
         return;
     }
-    load(form, host, path);
+    load(path);
 }
 
-void browseFile(app::Form1& form, const QString& path) {
-    if (loadRunning(form)) {
+void Browse::file(const QString& path) {
+    if (running_) {
         return;
     }
-    const RunningLoad guard(form);
-    FormLoaderHost host(form);
-    if (start(form, host)) {
-        load(form, host, path);
+    const RunningFlag running(running_);
+    if (start()) {
+        load(path);
     }
+}
+
+// The first steps of every Browse: buttons off, the "Start Here" hint away, a type chosen.
+// Returns false when the operation already ended because no type is chosen.
+bool Browse::start() {
+    controls_.browseButton.setEnabled(false);
+    controls_.exportButton.setEnabled(false);
+    controls_.startHere.setVisible(false);
+    if (!controls_.smtpBox.isChecked() && !controls_.exchangeBox.isChecked()) {
+        platform::MessageBox::message(&controls_.window, controls_.window.windowTitle(),
+                                      kNoTypeChosen);
+        TableLoaderHost host(controls_);
+        core::finishWithoutFile(host);
+        return false;
+    }
+    controls_.banner.setMessage(core::BannerMessage::BrowsingForFile);
+    return true;
+}
+
+// From the chosen file to the last grid row.
+void Browse::load(const QString& path) {
+    TableLoaderHost host(controls_);
+    controls_.banner.setMessage(core::BannerMessage::ClickBrowse);
+    const core::FileBytes file = core::readFileBytes(QFile::encodeName(path).toStdString());
+    if (!file.ok) {
+        core::finishWithoutFile(host);
+        // After the closing step, which writes the banner last: this way the reason stays.
+        controls_.banner.setMessage(
+            QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
+        return;
+    }
+    core::loadNk2(file.bytes, loadOptions(controls_), host);
 }
 
 } // namespace quillet::nk2
-
-namespace quillet::app {
-
-void Form1::Command1_Click() {
-    nk2::browseWithDialog(*this);
-}
-
-} // namespace quillet::app

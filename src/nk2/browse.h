@@ -1,24 +1,41 @@
 #pragma once
 
+#include "nk2/browse_controls.h"
+
+#include <QObject>
 #include <QString>
 
-namespace quillet::app {
-class Form1;
-}
-
-// The Browse operation: the Browse button, File, Open, and an NK2 file dropped on the window.
 namespace quillet::nk2 {
 
-// Whether a Browse operation runs in form, from disabling the buttons to its last grid row.
-// The buttons come back before the last rows are shown, so they alone do not tell.
-bool loadRunning(const app::Form1& form);
+// Browse: the Browse button, File, Open, a dropped file. Appends the addresses of an NK2 file to
+// the address table, with the load's progress in the banner. A child of the window, so that
+// whoever holds the window can ask whether a load runs.
+class Browse : public QObject {
+    Q_OBJECT
 
-// Browse with the file-open dialog. Does nothing while a load runs.
-void browseWithDialog(app::Form1& form);
+public:
+    explicit Browse(const BrowseControls& controls);
 
-// Browse for a file the user chose without the dialog: the same steps as browseWithDialog,
-// minus the search for the dialog's initial folder and the dialog itself. Does nothing while a
-// load runs.
-void browseFile(app::Form1& form, const QString& path);
+    // Whether a Browse runs, from disabling the buttons to its last grid row. The buttons come
+    // back before the last rows are shown, so they alone do not tell.
+    bool running() const { return running_; }
+
+    // Browse with the file-open dialog. Does nothing while a load runs.
+    void withDialog();
+
+    // Browse for a file the user chose without the dialog: the same steps as withDialog, minus
+    // the search for the dialog's initial folder and the dialog itself. Does nothing while a
+    // load runs.
+    void file(const QString& path);
+
+private:
+    class RunningFlag;
+
+    bool start();
+    void load(const QString& path);
+
+    BrowseControls controls_;
+    bool running_ = false;
+};
 
 } // namespace quillet::nk2

@@ -1,19 +1,20 @@
 #include "nk2/drop_loader.h"
 
-#include "app/form1.h"
 #include "nk2/browse.h"
 
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 namespace quillet::nk2 {
 
-DropLoader::DropLoader(app::Form1& form) : QObject(&form), form_(form) {
-    form.setAcceptDrops(true);
-    form.installEventFilter(this);
-    for (QWidget* control : form.findChildren<QWidget*>()) {
+DropLoader::DropLoader(QWidget& window, Browse& browse)
+    : QObject(&window), window_(window), browse_(browse) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+    for (QWidget* control : window.findChildren<QWidget*>()) {
         if (control->acceptDrops()) {
             control->installEventFilter(this);
         }
@@ -39,11 +40,11 @@ bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* drop = static_cast<QDropEvent*>(event); // the base of all three
     const QString path = nk2File(drop->mimeData());
-    if (path.isEmpty() && watched != &form_) {
+    if (path.isEmpty() && watched != &window_) {
         return false; // a text box's own drag
     }
     // Only ever a copy: a source told the file was moved would delete the user's NK2 file.
-    if (path.isEmpty() || loadRunning(form_) || !(drop->possibleActions() & Qt::CopyAction)) {
+    if (path.isEmpty() || browse_.running() || !(drop->possibleActions() & Qt::CopyAction)) {
         drop->ignore();
         return true;
     }
@@ -51,7 +52,7 @@ bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
     drop->accept();
     if (type == QEvent::Drop) {
         // The drag source waits for the drop to finish; the load runs once it has.
-        QTimer::singleShot(0, this, [this, path] { browseFile(form_, path); });
+        QTimer::singleShot(0, this, [this, path] { browse_.file(path); });
     }
     return true;
 }

@@ -5,13 +5,11 @@
 
 class QMimeData;
 
-namespace quillet::app {
-class Form1;
-}
-
 namespace quillet::nk2 {
 
-// Lets the user drop one NK2 file on the main window instead of browsing for it. Watches the
+class Browse;
+
+// Lets the user drop one NK2 file on the window instead of browsing for it. Watches the
 // window and its controls that take drops of their own (the text boxes), so the file loads
 // wherever it lands, always as a copy; every other drag passes to them untouched, and the
 // window refuses it.
@@ -19,7 +17,7 @@ class DropLoader : public QObject {
     Q_OBJECT
 
 public:
-    explicit DropLoader(app::Form1& form);
+    DropLoader(QWidget& window, Browse& browse);
 
     // The local file path when data is exactly one file whose name ends in ".nk2" in any letter
     // case; otherwise an empty string.
@@ -29,7 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    app::Form1& form_;
+    QWidget& window_;
+    Browse& browse_;
 };
 
 } // namespace quillet::nk2

@@ -6,11 +6,11 @@
 
 namespace quillet::platform {
 
-QString specialFolderPath(int id) {
-    switch (id) {
-    case AppData:
+QString specialFolderPath(SpecialFolder folder) {
+    switch (folder) {
+    case SpecialFolder::AppData:
         return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    case Documents: {
+    case SpecialFolder::Documents: {
         // A fresh account may have no Documents folder; the export must still land somewhere.
         const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (!docs.isEmpty() && QFileInfo(docs).isDir()) {
@@ -18,9 +18,19 @@ QString specialFolderPath(int id) {
         }
         return QDir::homePath();
     }
-    default:
+    }
+    return {};
+}
+
+QString specialFolderWithSeparator(SpecialFolder folder) {
+    QString path = QDir::toNativeSeparators(specialFolderPath(folder));
+    if (path.isEmpty()) {
         return {};
     }
+    if (!path.endsWith(QDir::separator())) {
+        path += QDir::separator();
+    }
+    return path;
 }
 
 } // namespace quillet::platform

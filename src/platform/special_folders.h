@@ -4,11 +4,15 @@
 
 namespace quillet::platform {
 
-// Shell folder identifiers the program asks for.
-enum SpecialFolderId { AppData = 26, Documents = 5 };
+// The user's folders the program reads from and writes to.
+enum class SpecialFolder { AppData, Documents };
 
-// The folder's absolute path without a trailing separator, or an empty string when the
-// identifier is unknown or the folder cannot be resolved.
-QString specialFolderPath(int id);
+// The folder's absolute path without a trailing separator, or an empty string when it cannot
+// be resolved.
+QString specialFolderPath(SpecialFolder folder);
+
+// The same path in native form ending in the platform's separator (the root folder is not given
+// a second one), or an empty string.
+QString specialFolderWithSeparator(SpecialFolder folder);
 
 } // namespace quillet::platform

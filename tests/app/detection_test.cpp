@@ -1,10 +1,11 @@
-#include "app/find_file.h"
-#include "app/form1.h"
-#include "app/mod_wait.h"
-#include "app/special_folder.h"
+#include "app/main_window.h"
 #include "core/banner.h"
+#include "platform/cooperative_wait.h"
 #include "platform/file_search.h"
+#include "platform/folder_search.h"
+#include "platform/special_folders.h"
 #include "qt_printers.h"
+#include "support/find_child.h"
 #include "temp_profile.h"
 
 #include <QComboBox>
@@ -14,9 +15,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-using quillet::app::FindFile;
-using quillet::app::Form1;
-using quillet::app::GetSpecialFolder;
+using quillet::app::MainWindow;
+using quillet::platform::findFolderWithFile;
+using quillet::platform::SpecialFolder;
+using quillet::platform::specialFolderWithSeparator;
 using quillet::test::TempProfile;
 
 namespace {
@@ -29,14 +31,15 @@ const QString kPressBrowse = QStringLiteral("Press 'Browse' to open the detected
 
 class Detection : public ::testing::Test {
 protected:
-    Detection() { quillet::app::modWait::setWaitUnit(std::chrono::microseconds(1)); }
+    Detection() { quillet::platform::setWaitTickLength(std::chrono::microseconds(1)); }
 
     // Runs the load handler and returns every banner text it showed.
-    QStringList load(Form1& form) {
+    QStringList load(MainWindow& form) {
         QStringList banners;
-        QObject::connect(&form, &Form1::bannerChanged,
+        QObject::connect(child<StatusBanner>(form, names::statusBanner),
+                         &StatusBanner::messageChanged,
                          [&banners](const QString& text) { banners << text; });
-        form.Form_Load();
+        form.start();
         return banners;
     }
 
@@ -49,7 +52,7 @@ protected:
 
 TEST_F(Detection, FileInTheOutlookFolderIsReportedWithTheFolderAndPattern) {
     profile.makeFile(QStringLiteral("Microsoft/Outlook/Outlook.nk2"));
-    Form1 form;
+    MainWindow form;
     EXPECT_EQ(load(form), QStringList({outlookFolder(), QStringLiteral("Detected File:"),
                                        outlookFolder() + QStringLiteral("*.NK2"),
                                        QString::fromStdString(quillet::core::bannerText(
@@ -60,7 +63,7 @@ TEST_F(Detection, FileInAnotherMicrosoftSubfolderIsFoundAndShownUpperCased) {
     profile.makeDir(QStringLiteral("Microsoft/Outlook"));
     profile.makeDir(QStringLiteral("Microsoft/Word/Startup"));
     profile.makeFile(QStringLiteral("Microsoft/Office/Profiles/main.Nk2"));
-    Form1 form;
+    MainWindow form;
     const QString shown = (profile.appData() + QStringLiteral("/Microsoft/")).toUpper() +
                           QStringLiteral("OFFICE/PROFILES/*.NK2");
     EXPECT_EQ(load(form), QStringList({outlookFolder(), kSearching, kFound, shown, kPressBrowse}));
@@ -69,9 +72,9 @@ TEST_F(Detection, FileInAnotherMicrosoftSubfolderIsFoundAndShownUpperCased) {
 TEST_F(Detection, NoFileAnywhereLeavesTheBrowseHint) {
     profile.makeDir(QStringLiteral("Microsoft/Outlook"));
     profile.makeFile(QStringLiteral("Microsoft/Outlook/notes.txt"));
-    Form1 form;
+    MainWindow form;
     EXPECT_EQ(load(form), QStringList({outlookFolder(), kSearching, kNotFound}));
-    EXPECT_EQ(form.Label7->text(), kNotFound);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), kNotFound);
 }
 
 TEST_F(Detection, HiddenReadOnlyAndLinkedFoldersAreNotEntered) {
@@ -87,74 +90,75 @@ TEST_F(Detection, HiddenReadOnlyAndLinkedFoldersAreNotEntered) {
     ASSERT_TRUE(
         QFile::link(profile.appData(), profile.appData() + QStringLiteral("/Microsoft/Loop")));
 
-    Form1 form;
+    MainWindow form;
     EXPECT_EQ(load(form), QStringList({outlookFolder(), kSearching, kNotFound}));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(Detection, ExportPathDefaultsToDocumentsOrHomeAndKeepsAnExistingText) {
     {
-        Form1 form;
+        MainWindow form;
         load(form);
-        EXPECT_EQ(form.Text1->text(), profile.home() + QStringLiteral("/quillet.csv"));
-        EXPECT_EQ(form.Combo1->count(), 2);
-        EXPECT_EQ(form.Combo1->itemText(0), QStringLiteral("CSV"));
-        EXPECT_EQ(form.Combo1->itemText(1), QStringLiteral("TAB"));
-        EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("CSV"));
-        EXPECT_EQ(form.GridTopRow, 0);
+        EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(),
+                  profile.home() + QStringLiteral("/quillet.csv"));
+        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->count(), 2);
+        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->itemText(0), QStringLiteral("CSV"));
+        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->itemText(1), QStringLiteral("TAB"));
+        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), QStringLiteral("CSV"));
+        EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
     }
     QDir(profile.home()).mkdir(QStringLiteral("Documents"));
     {
-        Form1 form;
+        MainWindow form;
         load(form);
-        EXPECT_EQ(form.Text1->text(), profile.home() + QStringLiteral("/Documents/quillet.csv"));
+        EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(),
+                  profile.home() + QStringLiteral("/Documents/quillet.csv"));
     }
     {
-        Form1 form;
-        form.Text1->setText(QStringLiteral("/somewhere/else.txt"));
+        MainWindow form;
+        child<QLineEdit>(form, names::exportPathEdit)
+            ->setText(QStringLiteral("/somewhere/else.txt"));
         load(form);
-        EXPECT_EQ(form.Text1->text(), QStringLiteral("/somewhere/else.txt"));
+        EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(),
+                  QStringLiteral("/somewhere/else.txt"));
     }
 }
 
-TEST_F(Detection, SpecialFoldersEndInTheSeparatorOrAreEmpty) {
-    EXPECT_EQ(GetSpecialFolder(26), profile.appData() + u'/');
-    EXPECT_EQ(GetSpecialFolder(5), profile.home() + u'/');
-    EXPECT_EQ(GetSpecialFolder(5) + QStringLiteral("quillet.csv"),
+TEST_F(Detection, SpecialFoldersEndInTheSeparator) {
+    EXPECT_EQ(specialFolderWithSeparator(SpecialFolder::AppData), profile.appData() + u'/');
+    EXPECT_EQ(specialFolderWithSeparator(SpecialFolder::Documents), profile.home() + u'/');
+    EXPECT_EQ(specialFolderWithSeparator(SpecialFolder::Documents) + QStringLiteral("quillet.csv"),
               profile.home() + QStringLiteral("/quillet.csv"));
-    EXPECT_EQ(GetSpecialFolder(7), QString());
-    EXPECT_EQ(GetSpecialFolder(26 + 65536), QString()); // would be 26 if narrowed blindly
-    EXPECT_EQ(GetSpecialFolder(-40000), QString());
 }
 
-TEST_F(Detection, FindFileRewritesBothArgumentsInPlace) {
+TEST_F(Detection, FolderSearchRewritesBothArgumentsInPlace) {
     profile.makeFile(QStringLiteral("Microsoft/Outlook/a.nk2"));
     QString folder = profile.appData() + QStringLiteral("/MicroSoft/outLOOK");
     QString pattern = QStringLiteral("*.nk2");
     const QString expectedFolder =
         (profile.appData() + QStringLiteral("/MICROSOFT/OUTLOOK/")).toUpper();
 
-    EXPECT_EQ(FindFile(folder, pattern), expectedFolder + QStringLiteral("*.NK2"));
+    EXPECT_EQ(findFolderWithFile(folder, pattern), expectedFolder + QStringLiteral("*.NK2"));
     EXPECT_EQ(folder, expectedFolder);
     EXPECT_EQ(pattern, QStringLiteral("*.NK2"));
 
     // Rewritten, the same arguments find the same folder again.
-    EXPECT_EQ(FindFile(folder, pattern), expectedFolder + QStringLiteral("*.NK2"));
+    EXPECT_EQ(findFolderWithFile(folder, pattern), expectedFolder + QStringLiteral("*.NK2"));
 
     QString missing = profile.appData() + QStringLiteral("/nothing-here");
     QString anyPattern = QStringLiteral("*.nk2");
-    EXPECT_EQ(FindFile(missing, anyPattern), QString());
+    EXPECT_EQ(findFolderWithFile(missing, anyPattern), QString());
     EXPECT_EQ(missing, (profile.appData() + QStringLiteral("/nothing-here/")).toUpper());
 }
 
-TEST_F(Detection, FindFileSearchesPreOrderDepthFirstInListingOrder) {
+TEST_F(Detection, FolderSearchSearchesPreOrderDepthFirstInListingOrder) {
     // The folder itself wins over its subfolders.
     profile.makeFile(QStringLiteral("Top/x.nk2"));
     profile.makeFile(QStringLiteral("Top/Sub/y.nk2"));
     QString folder = profile.appData() + QStringLiteral("/Top");
     QString pattern = QStringLiteral("*.NK2");
     const QString top = folder.toUpper() + QStringLiteral("/*.NK2");
-    EXPECT_EQ(FindFile(folder, pattern), top);
+    EXPECT_EQ(findFolderWithFile(folder, pattern), top);
 
     // The first listed subfolder is searched to the bottom before the second is looked at.
     profile.makeFile(QStringLiteral("Tree/one/deep/deeper/x.nk2"));
@@ -167,10 +171,10 @@ TEST_F(Detection, FindFileSearchesPreOrderDepthFirstInListingOrder) {
                                  : QStringLiteral("TWO/");
     QString tree = profile.appData() + QStringLiteral("/Tree");
     const QString found = tree.toUpper() + u'/' + expected + pattern;
-    EXPECT_EQ(FindFile(tree, pattern), found);
+    EXPECT_EQ(findFolderWithFile(tree, pattern), found);
 }
 
-TEST_F(Detection, FindFileKeepsTheWindowAliveWhileListing) {
+TEST_F(Detection, FolderSearchKeepsTheWindowAliveWhileListing) {
     for (int i = 0; i < 5; ++i) {
         profile.makeDir(QStringLiteral("Many/sub%1").arg(i));
     }
@@ -178,7 +182,7 @@ TEST_F(Detection, FindFileKeepsTheWindowAliveWhileListing) {
     QTimer::singleShot(0, [&handled] { handled = true; });
     QString folder = profile.appData() + QStringLiteral("/Many");
     QString pattern = QStringLiteral("*.NK2");
-    EXPECT_EQ(FindFile(folder, pattern), QString());
+    EXPECT_EQ(findFolderWithFile(folder, pattern), QString());
     EXPECT_TRUE(handled);
 }
 

@@ -1,5 +1,6 @@
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "app/main_window.h"
+#include "platform/cooperative_wait.h"
+#include "support/find_child.h"
 #include "temp_profile.h"
 
 #include <QAction>
@@ -7,7 +8,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-using quillet::app::Form1;
+using quillet::app::MainWindow;
 
 namespace {
 
@@ -18,13 +19,14 @@ constexpr int kLoadFinished = 3;
 // did not end.
 template <class Quit> void quitDuringDetection(Quit quit) {
     quillet::test::TempProfile profile;
-    Form1 form;
-    QObject::connect(&form, &Form1::bannerChanged, [&form, quit](const QString& text) {
-        if (text == QStringLiteral("Searching for NK2 Path...")) {
-            QTimer::singleShot(0, &form, [&form, quit] { quit(form); });
-        }
-    });
-    form.Form_Load();
+    MainWindow form;
+    QObject::connect(child<StatusBanner>(form, names::statusBanner), &StatusBanner::messageChanged,
+                     [&form, quit](const QString& text) {
+                         if (text == QStringLiteral("Searching for NK2 Path...")) {
+                             QTimer::singleShot(0, &form, [&form, quit] { quit(form); });
+                         }
+                     });
+    form.start();
     std::_Exit(kLoadFinished);
 }
 
@@ -34,12 +36,13 @@ protected:
 };
 
 TEST_F(Shutdown, ExitEndsTheProcessDuringADetectionWait) {
-    EXPECT_EXIT(quitDuringDetection([](Form1& form) { form.exit->trigger(); }),
+    EXPECT_EXIT(quitDuringDetection(
+                    [](MainWindow& form) { child<QAction>(form, names::exitAction)->trigger(); }),
                 ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Shutdown, ClosingTheWindowEndsTheProcessDuringADetectionWait) {
-    EXPECT_EXIT(quitDuringDetection([](Form1& form) { form.close(); }),
+    EXPECT_EXIT(quitDuringDetection([](MainWindow& form) { form.close(); }),
                 ::testing::ExitedWithCode(0), "");
 }
 

@@ -1,4 +1,4 @@
-#include "app/mod_wait.h"
+#include "platform/cooperative_wait.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -7,7 +7,8 @@
 #include <iostream>
 #include <vector>
 
-using quillet::app::modWait::Wait;
+using quillet::core::WaitTicks;
+using quillet::platform::wait;
 
 namespace {
 
@@ -20,7 +21,7 @@ TEST(WaitFigures, PrintsTheRealTimings) {
     QElapsedTimer clock;
     for (int i = 0; i < kRuns; ++i) {
         clock.start();
-        Wait(1);
+        wait(WaitTicks(1));
         nanos.push_back(clock.nsecsElapsed());
     }
     std::nth_element(nanos.begin(), nanos.begin() + kRuns / 2, nanos.end());
@@ -28,7 +29,7 @@ TEST(WaitFigures, PrintsTheRealTimings) {
 
     const std::clock_t cpuStart = std::clock();
     clock.start();
-    Wait(20000);
+    wait(WaitTicks(20000));
     const double wallMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
 

@@ -1,14 +1,15 @@
-#include "app/form1.h"
-#include "app/mod_wait.h"
 #include "core/banner.h"
+#include "platform/cooperative_wait.h"
 #include "qt_printers.h"
+#include "support/find_child.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-using quillet::app::modWait::Wait;
+using quillet::core::WaitTicks;
+using quillet::platform::wait;
 
 namespace {
 
@@ -16,14 +17,14 @@ TEST(Wait, RunsPendingEventsWhileItWaits) {
     int handled = 0;
     QTimer::singleShot(0, [&handled] { ++handled; });
     QTimer::singleShot(0, [&handled] { ++handled; });
-    Wait(20); // 2 ms
+    wait(WaitTicks(20)); // 2 ms
     EXPECT_EQ(handled, 2);
 }
 
 TEST(Wait, LastsAtLeastItsCount) {
     QElapsedTimer clock;
     clock.start();
-    Wait(300); // 30 ms
+    wait(WaitTicks(300)); // 30 ms
     EXPECT_GE(clock.nsecsElapsed(), 30'000'000);
 }
 
@@ -33,7 +34,7 @@ TEST(Wait, AnInnerWaitEndsTheOuterOneWithIt) {
     bool sentinelFired = false;
     // The outer wait alone would last 2 s; the inner one started inside it lasts 1 ms.
     QTimer::singleShot(0, [&] {
-        Wait(10);
+        wait(WaitTicks(10));
         innerDone = true;
     });
     QTimer sentinel;
@@ -43,7 +44,7 @@ TEST(Wait, AnInnerWaitEndsTheOuterOneWithIt) {
         outerOutlivedInner = innerDone;
     });
     sentinel.start(1000);
-    Wait(20000);
+    wait(WaitTicks(20000));
     EXPECT_TRUE(innerDone);
     EXPECT_FALSE(sentinelFired);
     EXPECT_FALSE(outerOutlivedInner);
@@ -51,7 +52,7 @@ TEST(Wait, AnInnerWaitEndsTheOuterOneWithIt) {
     // The timer is armed afresh by the next wait: it does not end at once.
     QElapsedTimer clock;
     clock.start();
-    Wait(100);
+    wait(WaitTicks(100));
     EXPECT_GE(clock.nsecsElapsed(), 10'000'000);
 }
 
@@ -60,10 +61,10 @@ TEST(Wait, AnInnerWaitReplacesTheOuterDueTime) {
     std::vector<int> order;
     QTimer::singleShot(0, [&] {
         order.push_back(1);
-        Wait(200); // 20 ms, longer than the outer 1 ms
+        wait(WaitTicks(200)); // 20 ms, longer than the outer 1 ms
         order.push_back(2);
     });
-    Wait(10);
+    wait(WaitTicks(10));
     order.push_back(3);
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
 }
@@ -71,23 +72,23 @@ TEST(Wait, AnInnerWaitReplacesTheOuterDueTime) {
 TEST(Wait, CountsBelowOneDoNotHang) {
     int handled = 0;
     QTimer::singleShot(0, [&handled] { ++handled; });
-    Wait(0);
-    Wait(-5);
+    wait(WaitTicks(0));
+    wait(WaitTicks(-5));
     EXPECT_EQ(handled, 1);
 }
 
-TEST(ReadingNotice, FlashesTheMarkerAndEndsWithABlank) {
-    quillet::app::Form1 form;
+TEST(PleaseWaitNotice, FlashesTheMarkerAndEndsWithABlank) {
+    StatusBanner banner(nullptr);
     QStringList banners;
-    QObject::connect(&form, &quillet::app::Form1::bannerChanged,
+    QObject::connect(&banner, &StatusBanner::messageChanged,
                      [&banners](const QString& text) { banners << text; });
-    quillet::app::modWait::ReadingNotice(form);
+    banner.flashPleaseWait();
     const QString blanks(89, u' ');
     EXPECT_EQ(banners, QStringList({QStringLiteral("Quillet version .09 beta") + blanks +
                                         QStringLiteral("Please wait while reading file #"),
                                     QStringLiteral("Quillet version .09 beta") + blanks +
                                         QStringLiteral("Please wait while reading file  ")}));
-    EXPECT_EQ(form.Label7->text(), banners.last());
+    EXPECT_EQ(banner.text(), banners.last());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-#include "app/flex_grid.h"
-#include "app/form1.h"
+#include "app/main_window.h"
+#include "app/wheel_filter.h"
+#include "support/find_child.h"
+#include "widgets/address_grid.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +12,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-using quillet::app::Form1;
+using quillet::app::MainWindow;
 
 namespace {
 
@@ -18,12 +20,13 @@ class Wheel : public ::testing::Test {
 protected:
     Wheel() {
         form.show();
-        form.resetGrid();
+        child<AddressGrid>(form, names::addressGrid)->reset();
         for (int i = 1; i <= kRows; ++i) {
-            form.MSFlexGrid1->addItem(QStringLiteral("%1\tname\taddress\t").arg(i));
+            child<AddressGrid>(form, names::addressGrid)
+                ->addItem(QStringLiteral("%1\tname\taddress\t").arg(i));
         }
-        form.installWheelScrolling();
-        form.MSFlexGrid1->setFocus();
+        new quillet::app::WheelFilter(form, *child<AddressGrid>(form, names::addressGrid));
+        child<AddressGrid>(form, names::addressGrid)->setFocus();
     }
 
     // One wheel notch (or part of one) as the window system delivers it to the widget under
@@ -38,78 +41,79 @@ protected:
     }
 
     static constexpr int kRows = 60;
-    Form1 form;
+    MainWindow form;
 };
 
 TEST_F(Wheel, OneRowPerWheelEventWhileTheGridHasTheFocus) {
-    QWidget* viewport = form.MSFlexGrid1->viewport();
-    ASSERT_EQ(form.focusWidget(), form.MSFlexGrid1);
+    QWidget* viewport = child<AddressGrid>(form, names::addressGrid)->viewport();
+    ASSERT_EQ(form.focusWidget(), child<AddressGrid>(form, names::addressGrid));
 
     EXPECT_TRUE(turn(viewport, -120)); // toward the user
-    EXPECT_EQ(form.GridTopRow, 1);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 1);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 1);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 1);
 
     turn(viewport, -360); // a big turn is still one event, one row
-    EXPECT_EQ(form.GridTopRow, 2);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 2);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 2);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 2);
 
     turn(viewport, -15); // a small one too
-    EXPECT_EQ(form.GridTopRow, 3);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 3);
 
     turn(viewport, 0); // no distance counts as away from the user
-    EXPECT_EQ(form.GridTopRow, 2);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 2);
     turn(viewport, 120);
     turn(viewport, 120);
-    EXPECT_EQ(form.GridTopRow, 0);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 0);
 
     turn(viewport, 120); // at the top: nothing moves
-    EXPECT_EQ(form.GridTopRow, 0);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 0);
 }
 
 TEST_F(Wheel, StopsAtTheLastRow) {
-    form.GridTopRow = kRows - 1;
-    turn(form.MSFlexGrid1->viewport(), -120);
-    EXPECT_EQ(form.GridTopRow, kRows - 1);
-    turn(form.MSFlexGrid1->viewport(), 120);
-    EXPECT_EQ(form.GridTopRow, kRows - 2);
+    child<AddressGrid>(form, names::addressGrid)->setWheelTopRow(kRows - 1);
+    turn(child<AddressGrid>(form, names::addressGrid)->viewport(), -120);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), kRows - 1);
+    turn(child<AddressGrid>(form, names::addressGrid)->viewport(), 120);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), kRows - 2);
 }
 
 TEST_F(Wheel, ScrollBarsAndTheRestOfTheWindowScrollTheFocusedGridByOneRow) {
-    turn(form.MSFlexGrid1->verticalScrollBar(), -120);
-    EXPECT_EQ(form.GridTopRow, 1);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 1);
-    turn(form.Label5, -120); // a label ignores the wheel: it reaches the window
-    EXPECT_EQ(form.GridTopRow, 2);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 2);
+    turn(child<AddressGrid>(form, names::addressGrid)->verticalScrollBar(), -120);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 1);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 1);
+    turn(child<QLabel>(form, names::entryCount),
+         -120); // a label ignores the wheel: it reaches the window
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 2);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 2);
 }
 
 TEST_F(Wheel, NothingScrollsWhileAnotherControlHasTheFocus) {
-    form.Text2->setFocus();
-    ASSERT_EQ(form.focusWidget(), form.Text2);
-    EXPECT_TRUE(turn(form.MSFlexGrid1->viewport(), -120));
-    turn(form.MSFlexGrid1->verticalScrollBar(), -120);
-    turn(form.Text2, -120);
-    EXPECT_EQ(form.GridTopRow, 0);
-    EXPECT_EQ(form.MSFlexGrid1->topRow(), 0);
+    child<QLineEdit>(form, names::searchEdit)->setFocus();
+    ASSERT_EQ(form.focusWidget(), child<QLineEdit>(form, names::searchEdit));
+    EXPECT_TRUE(turn(child<AddressGrid>(form, names::addressGrid)->viewport(), -120));
+    turn(child<AddressGrid>(form, names::addressGrid)->verticalScrollBar(), -120);
+    turn(child<QLineEdit>(form, names::searchEdit), -120);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->topRow(), 0);
 }
 
 TEST_F(Wheel, OtherControlsKeepTheirOwnWheelHandling) {
-    form.Combo1->addItem(QStringLiteral("CSV"));
-    form.Combo1->addItem(QStringLiteral("TAB"));
-    form.Combo1->setFocus();
-    turn(form.Combo1, -120);
-    EXPECT_EQ(form.Combo1->currentIndex(), 1);
-    EXPECT_EQ(form.GridTopRow, 0);
+    child<QComboBox>(form, names::fileTypeBox)->addItem(QStringLiteral("CSV"));
+    child<QComboBox>(form, names::fileTypeBox)->addItem(QStringLiteral("TAB"));
+    child<QComboBox>(form, names::fileTypeBox)->setFocus();
+    turn(child<QComboBox>(form, names::fileTypeBox), -120);
+    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentIndex(), 1);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
 }
 
 TEST_F(Wheel, CounterNeverPassesItsSixteenBitTop) {
-    form.GridTopRow = 32767;
-    form.MSFlexGrid1->setRows(40000);
-    form.MSFlexGrid1->setFocus();
-    turn(form.MSFlexGrid1->viewport(), -120);
-    EXPECT_EQ(form.GridTopRow, 32767);
+    child<AddressGrid>(form, names::addressGrid)->setWheelTopRow(32767);
+    child<AddressGrid>(form, names::addressGrid)->setRows(40000);
+    child<AddressGrid>(form, names::addressGrid)->setFocus();
+    turn(child<AddressGrid>(form, names::addressGrid)->viewport(), -120);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 32767);
 }
 
 } // namespace

@@ -35,8 +35,8 @@ TEST(Banner, EachMessageHasItsOwnBlankRun) {
               107u);
 }
 
-TEST(Banner, ReadingNoticeUsesTheOlderProductLine) {
+TEST(Banner, PleaseWaitUsesTheOlderProductLine) {
     const std::string lead = "Quillet version .09 beta" + std::string(89, ' ');
-    EXPECT_EQ(quillet::core::readingNoticeText(true), lead + "Please wait while reading file #");
-    EXPECT_EQ(quillet::core::readingNoticeText(false), lead + "Please wait while reading file  ");
+    EXPECT_EQ(quillet::core::pleaseWaitText(true), lead + "Please wait while reading file #");
+    EXPECT_EQ(quillet::core::pleaseWaitText(false), lead + "Please wait while reading file  ");
 }

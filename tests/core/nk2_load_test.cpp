@@ -13,15 +13,15 @@ using namespace std::string_literals;
 using quillet::core::BannerMessage;
 using quillet::core::bannerText;
 using quillet::core::loadNk2;
-using quillet::core::TypeBoxes;
+using quillet::core::LoadOptions;
 using quillet::testing::RecordingHost;
 using Texts = std::vector<std::string>;
 
 namespace {
 
-constexpr TypeBoxes kBoth{};
-constexpr TypeBoxes kSmtpOnly{true, false, true, false};
-constexpr TypeBoxes kDomainOnly{false, true, false, true};
+constexpr LoadOptions kBoth{};
+constexpr LoadOptions kSmtpOnly{true, false, true, false};
+constexpr LoadOptions kDomainOnly{false, true, false, true};
 
 std::string status(BannerMessage message, long percent = 0) {
     return "status " + bannerText(message, percent);
@@ -33,9 +33,9 @@ std::string sampleBytes() {
     return sample.bytes;
 }
 
-Texts load(const std::string& file, const TypeBoxes& boxes) {
+Texts load(const std::string& file, const LoadOptions& options) {
     RecordingHost host;
-    loadNk2(file, boxes, host);
+    loadNk2(file, options, host);
     return host.rows();
 }
 
@@ -121,9 +121,9 @@ TEST(Nk2Load, SecondLoadNumbersOnAndOnlySmtpLocationsRemain) {
     EXPECT_EQ(host.lastEntryCount(), 24);
 
     const auto& lists = host.lists();
-    EXPECT_EQ(lists.List7.listCount(), 9u);
-    for (const auto* emptied :
-         {&lists.List1, &lists.List2, &lists.List3, &lists.List4, &lists.List5, &lists.nameList}) {
+    EXPECT_EQ(lists.smtpLocations.listCount(), 9u);
+    for (const auto* emptied : {&lists.addresses, &lists.exchangeUnique, &lists.exchangeFound,
+                                &lists.smtpNames, &lists.smtpFound, &lists.names}) {
         EXPECT_TRUE(emptied->empty());
     }
 }
@@ -176,12 +176,13 @@ TEST(Nk2Load, HostileFilesLoadWithoutHarm) {
         files.push_back(quillet::testdata::hostileRandomFile(seed * 97, seed));
     }
     for (const std::string& file : files) {
-        for (const TypeBoxes& boxes : {kBoth, kSmtpOnly, kDomainOnly, TypeBoxes{false, false}}) {
+        for (const LoadOptions& options :
+             {kBoth, kSmtpOnly, kDomainOnly, LoadOptions{false, false}}) {
             RecordingHost host;
-            loadNk2(file, boxes, host);
+            loadNk2(file, options, host);
             const auto& lists = host.lists();
-            EXPECT_TRUE(lists.List1.empty() && lists.nameList.empty() && lists.List3.empty() &&
-                        lists.List5.empty());
+            EXPECT_TRUE(lists.addresses.empty() && lists.names.empty() &&
+                        lists.exchangeFound.empty() && lists.smtpFound.empty());
             EXPECT_EQ(host.lastEntryCount(), static_cast<long>(host.rows().size()));
             // Name and address are each at most one address long, every byte at most three
             // bytes of UTF-8.

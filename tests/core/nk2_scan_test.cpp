@@ -26,14 +26,15 @@ Scanned exchange(const std::string& file) {
     RecordingHost host;
     LoadContext load(file, host);
     quillet::core::exchangeScan(load);
-    return {host.lists().List3.items(), {}, host.messages(), load.steps};
+    return {host.lists().exchangeFound.items(), {}, host.messages(), load.steps};
 }
 
 Scanned smtp(const std::string& file) {
     RecordingHost host;
     LoadContext load(file, host);
     quillet::core::smtpScan(load);
-    return {host.lists().List5.items(), host.lists().List7.items(), host.messages(), load.steps};
+    return {host.lists().smtpFound.items(), host.lists().smtpLocations.items(), host.messages(),
+            load.steps};
 }
 
 std::string repeated(const std::string& piece, int times) {
@@ -120,11 +121,11 @@ TEST(SmtpScan, PercentRoundsHalvesToEvenAndSmallFilesShowFifty) {
 
 TEST(SmtpScan, ClearsTheLocationsOfTheLastScan) {
     RecordingHost host;
-    host.lists().List7.addItem("12");
+    host.lists().smtpLocations.addItem("12");
     const std::string file = "xSMTP:a\x02";
     LoadContext load(file, host);
     quillet::core::smtpScan(load);
-    EXPECT_EQ(host.lists().List7.items(), (Texts{"8"}));
+    EXPECT_EQ(host.lists().smtpLocations.items(), (Texts{"8"}));
 }
 
 TEST(StepLimits, SharedCounterStopsExchangeAt9000AndSmtpAfterPassingIt) {
@@ -140,8 +141,8 @@ TEST(StepLimits, SharedCounterStopsExchangeAt9000AndSmtpAfterPassingIt) {
     LoadContext load(both, host);
     quillet::core::exchangeScan(load);
     quillet::core::smtpScan(load);
-    EXPECT_EQ(host.lists().List3.listCount(), 9000u);
-    EXPECT_EQ(host.lists().List5.listCount(), 1u);
+    EXPECT_EQ(host.lists().exchangeFound.listCount(), 9000u);
+    EXPECT_EQ(host.lists().smtpFound.listCount(), 1u);
     EXPECT_EQ(load.steps, 9001);
 }
 

@@ -1,14 +1,14 @@
-#include "app/flex_grid.h"
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "app/main_window.h"
 #include "app/temp_profile.h"
 #include "core/banner.h"
 #include "core/cp1252.h"
-#include "listview/form2.h"
-#include "listview/form4.h"
+#include "platform/cooperative_wait.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "support/find_child.h"
+#include "widgets/address_grid.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -22,7 +22,7 @@
 
 namespace {
 
-using quillet::app::Form1;
+using quillet::app::MainWindow;
 using quillet::core::BannerMessage;
 using quillet::core::bannerText;
 using quillet::platform::FileDialog;
@@ -67,16 +67,17 @@ QStringList csvFields(const QString& line) {
 class Road : public ::testing::Test {
 protected:
     Road() {
-        quillet::app::modWait::setWaitUnit(std::chrono::nanoseconds(1));
+        quillet::platform::setWaitTickLength(std::chrono::nanoseconds(1));
         outlook = profile.makeDir(QStringLiteral("Microsoft/Outlook"));
         nk2 = outlook + QStringLiteral("/Outlook.NK2");
         QFile::copy(QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2"), nk2);
-        QObject::connect(&form, &Form1::bannerChanged,
+        QObject::connect(child<StatusBanner>(form, names::statusBanner),
+                         &StatusBanner::messageChanged,
                          [this](const QString& text) { banners.append(text); });
     }
-    ~Road() override { quillet::app::modWait::setWaitUnit(savedUnit); }
+    ~Road() override { quillet::platform::setWaitTickLength(savedUnit); }
 
-    quillet::app::FlexGrid& grid() { return *form.MSFlexGrid1; }
+    quillet::widgets::AddressGrid& grid() { return *child<AddressGrid>(form, names::addressGrid); }
 
     void clickCell(int row, int col) {
         grid().scrollToItem(grid().item(row, col));
@@ -113,12 +114,12 @@ protected:
         EXPECT_TRUE(shot.save(path)) << path.toStdString();
     }
 
-    std::chrono::nanoseconds savedUnit = quillet::app::modWait::waitUnit();
+    std::chrono::nanoseconds savedUnit = quillet::platform::waitTickLength();
     quillet::test::TempProfile profile;
     QTemporaryDir out;
     QString outlook;
     QString nk2;
-    Form1 form;
+    MainWindow form;
     QStringList banners;
 };
 
@@ -126,58 +127,61 @@ TEST_F(Road, LoadEditAndExport) {
     const QByteArray nk2Before = bytesOf(nk2);
     const QDateTime nk2Modified = QFileInfo(nk2).lastModified();
 
-    form.Form_Load();
+    form.start();
     EXPECT_EQ(banners.mid(1),
               (QStringList{QStringLiteral("Detected File:"), outlook + QStringLiteral("/*.NK2"),
                            QString::fromStdString(bannerText(BannerMessage::ClickBrowseToBegin))}));
 
     FileDialog::setNextFileName(nk2);
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::browseButton), Qt::LeftButton);
     EXPECT_EQ(QDir(FileDialog::lastRequest().folder), QDir(outlook));
     ASSERT_EQ(grid().rows(), 12);
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
-    EXPECT_TRUE(form.Command1->isEnabled());
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("12"));
+    EXPECT_TRUE(child<QPushButton>(form, names::browseButton)->isEnabled());
     EXPECT_EQ(banners.last(), QString::fromStdString(bannerText(BannerMessage::Displaying, 100)));
     saveScreenshot();
 
     // Straight after loading, the window exports exactly what the converter writes.
     const QString windowFile = out.filePath(QStringLiteral("window.csv"));
-    form.Text1->setText(windowFile);
+    child<QLineEdit>(form, names::exportPathEdit)->setText(windowFile);
     MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
-    EXPECT_EQ(form.Label7->text(), QStringLiteral("File successfully written to ") + windowFile);
+    QTest::mouseClick(child<QPushButton>(form, names::exportButton), Qt::LeftButton);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              QStringLiteral("File successfully written to ") + windowFile);
     EXPECT_EQ(bytesOf(windowFile), convertedExport(out.filePath(QStringLiteral("cli.csv"))));
 
     clickCell(2, 1);
-    EXPECT_TRUE(form.Label7->text().endsWith(QStringLiteral("Selected 3 of 12")));
-    EXPECT_EQ(form.Text3->text(), grid().textMatrix(2, 1));
+    EXPECT_TRUE(child<StatusBanner>(form, names::statusBanner)
+                    ->text()
+                    .endsWith(QStringLiteral("Selected 3 of 12")));
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), grid().textMatrix(2, 1));
 
     // Find an entry by its name, typed in other letter case, and fix its address.
     const QString name = grid().textMatrix(7, 1);
-    form.Text2->setText(name.toUpper());
+    child<QLineEdit>(form, names::searchEdit)->setText(name.toUpper());
     ASSERT_EQ(grid().row(), 7);
     clickCell(7, 2);
-    QTest::mouseClick(form.Command5, Qt::LeftButton);
-    auto& edit = quillet::listview::Form4::of(form);
-    edit.Text1->setText(QStringLiteral("fixed@example.org"));
-    QTest::mouseClick(edit.Command2, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::editButton), Qt::LeftButton);
+    auto& edit = *child<QDialog>(form, names::editEntryDialog);
+    child<QLineEdit>(edit, names::entryEdit)->setText(QStringLiteral("fixed@example.org"));
+    QTest::mouseClick(child<QPushButton>(edit, names::saveToListButton), Qt::LeftButton);
     EXPECT_EQ(grid().textMatrix(7, 2), QStringLiteral("fixed@example.org"));
 
     // Remove a wrong one and add one by hand.
     clickCell(0, 1);
-    QTest::mouseClick(form.delete_, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::removeButton), Qt::LeftButton);
     EXPECT_EQ(grid().rows(), 11);
-    QTest::mouseClick(form.add, Qt::LeftButton);
-    auto& added = quillet::listview::Form2::of(form);
-    added.Text1->setText(QStringLiteral("Zoë \"Zed\" Adams, Jr."));
-    added.Text2->setText(QStringLiteral("zoe@example.org"));
-    QTest::mouseClick(added.Command2, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::addButton), Qt::LeftButton);
+    auto& added = *child<QDialog>(form, names::addEntryDialog);
+    child<QLineEdit>(added, names::newNameEdit)->setText(QStringLiteral("Zoë \"Zed\" Adams, Jr."));
+    child<QLineEdit>(added, names::newAddressEdit)->setText(QStringLiteral("zoe@example.org"));
+    QTest::mouseClick(child<QPushButton>(added, names::confirmAddButton), Qt::LeftButton);
     ASSERT_EQ(grid().rows(), 12);
 
     const QString finalFile = out.filePath(QStringLiteral("final.csv"));
-    form.Text1->setText(finalFile);
+    child<QLineEdit>(form, names::exportPathEdit)->setText(finalFile);
     MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::exportButton), Qt::LeftButton);
 
     const QStringList lines =
         QString::fromStdString(quillet::core::decodeCp1252(bytesOf(finalFile).toStdString()))
@@ -202,20 +206,20 @@ TEST_F(Road, LoadEditAndExport) {
 }
 
 TEST_F(Road, CancelledDialogAndDeclinedExportChangeNothing) {
-    form.Form_Load();
+    form.start();
     FileDialog::setNextFileName(QString());
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::browseButton), Qt::LeftButton);
     EXPECT_EQ(grid().rows(), 0);
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("0"));
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("0"));
     EXPECT_EQ(banners.last(),
               QString::fromStdString(bannerText(BannerMessage::DisplayingNoSelection)));
-    EXPECT_TRUE(form.Command1->isEnabled());
-    EXPECT_TRUE(form.Command2->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(form, names::browseButton)->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(form, names::exportButton)->isEnabled());
 
     const QString file = out.filePath(QStringLiteral("untouched.csv"));
-    form.Text1->setText(file);
+    child<QLineEdit>(form, names::exportPathEdit)->setText(file);
     MessageBox::setNextAnswer(MessageBox::Answer::No);
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, names::exportButton), Qt::LeftButton);
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_EQ(banners.last(), QString::fromStdString(bannerText(BannerMessage::ExportAborted)));
 }

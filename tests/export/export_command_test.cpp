@@ -71,7 +71,8 @@ TEST_F(ExportCommand, WritesTheHeaderAndOneRecordPerRowAsCsvAndTab) {
     exportTo(csv);
 
     EXPECT_EQ(MessageBox::lastShown().title, "Confirm file export?");
-    EXPECT_EQ(form.Label7->text(), "File successfully written to " + csv);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + csv);
     const QList<QByteArray> csvLines = linesOf(bytesOf(csv));
     ASSERT_EQ(csvLines.size(), 3);
     EXPECT_TRUE(csvLines[0].startsWith("\"Title\",\"First Name\",\"Middle Name\",\"Last Name\","));
@@ -84,7 +85,7 @@ TEST_F(ExportCommand, WritesTheHeaderAndOneRecordPerRowAsCsvAndTab) {
     EXPECT_TRUE(csvLines[2].startsWith(",\"Lee, \"\"Jo\"\"\",,,\"\","));
     EXPECT_TRUE(csvLines[2].contains(",\"jo@x.org\",X400,\"Lee, \"\"Jo\"\" (jo@x.org)\","));
 
-    form.Combo1->setEditText("TAB");
+    child<QComboBox>(form, names::fileTypeBox)->setEditText("TAB");
     const QString tab = outPath("contacts.txt");
     exportTo(tab);
     const QList<QByteArray> tabLines = linesOf(bytesOf(tab));
@@ -99,9 +100,9 @@ TEST_F(ExportCommand, WritesTheHeaderAndOneRecordPerRowAsCsvAndTab) {
     EXPECT_TRUE(tabLines[2].startsWith("\t\"Lee, \"\"Jo\"\"\"\t"));
 
     // Exporting reads the grid and the two boxes only.
-    EXPECT_EQ(form.MSFlexGrid1->rows(), 2);
-    EXPECT_EQ(form.Text1->text(), tab);
-    EXPECT_EQ(form.Combo1->currentText(), "TAB");
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->rows(), 2);
+    EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), tab);
+    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), "TAB");
 }
 
 TEST_F(ExportCommand, AnEmptyGridCreatesTheFileAndWritesNothing) {
@@ -109,7 +110,8 @@ TEST_F(ExportCommand, AnEmptyGridCreatesTheFileAndWritesNothing) {
     exportTo(path);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(bytesOf(path), QByteArray(""));
-    EXPECT_EQ(form.Label7->text(), "File successfully written to " + path);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + path);
 }
 
 TEST_F(ExportCommand, EveryExportAppendsItsOwnHeader) {
@@ -139,34 +141,37 @@ TEST_F(ExportCommand, BlanksAroundThePathAreShownButNotPartOfTheFileName) {
                                                 " ?\r\n\r\nAny existing file will be appended.");
     EXPECT_EQ(linesOf(bytesOf(path)).size(), 2);
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"blanks.csv"});
-    EXPECT_EQ(form.Label7->text(), "File successfully written to " + typed);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + typed);
 }
 
 TEST_F(ExportCommand, AnyOtherFileTypeWritesOneEmptyLinePerRow) {
     addRow("Ann", "ann@x.org");
     addRow("Bob", "bob@x.org");
-    form.Combo1->setEditText("csv");
+    child<QComboBox>(form, names::fileTypeBox)->setEditText("csv");
     const QString path = outPath("lower.csv");
     exportTo(path);
     EXPECT_EQ(bytesOf(path), QByteArray("\r\n\r\n"));
-    EXPECT_EQ(form.Label7->text(), "File successfully written to " + path);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + path);
 }
 
 TEST_F(ExportCommand, AnsweringNoFlashesTheBannerRedAndTouchesNoFile) {
     // Waits long enough for a sampling timer to see every colour.
-    app::modWait::setWaitUnit(std::chrono::microseconds(10));
+    platform::setWaitTickLength(std::chrono::microseconds(10));
     addRow("Ann", "ann@x.org");
     const QString kept = outPath("kept.csv");
     writeBytes(kept, "as before\r\n");
 
     QStringList banners;
-    QObject::connect(&form, &app::Form1::bannerChanged,
+    QObject::connect(child<StatusBanner>(form, names::statusBanner), &StatusBanner::messageChanged,
                      [&banners](const QString& text) { banners.append(text); });
     std::vector<QColor> colours; // the banner's background each time it changed
     QTimer sampler;
     sampler.setTimerType(Qt::PreciseTimer);
     QObject::connect(&sampler, &QTimer::timeout, [&] {
-        const QColor now = form.Label7->palette().color(QPalette::Window);
+        const QColor now =
+            child<StatusBanner>(form, names::statusBanner)->palette().color(QPalette::Window);
         if (colours.empty() || colours.back() != now) {
             colours.push_back(now);
         }
@@ -182,8 +187,9 @@ TEST_F(ExportCommand, AnsweringNoFlashesTheBannerRedAndTouchesNoFile) {
     EXPECT_EQ(banners, QStringList({kAborted, kAborted}));
     EXPECT_EQ(colours,
               (std::vector<QColor>{QColor(0, 0, 255), QColor(255, 0, 0), QColor(0, 0, 255)}));
-    EXPECT_EQ(form.Label7->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_GE(elapsed, 26000 * app::modWait::waitUnit()); // 0.8 + 0.8 + 1 s at full length
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->palette().color(QPalette::Window),
+              QColor(0, 0, 255));
+    EXPECT_GE(elapsed, 26000 * platform::waitTickLength()); // 0.8 + 0.8 + 1 s at full length
     EXPECT_EQ(bytesOf(kept), QByteArray("as before\r\n"));
 
     exportTo(outPath("absent.csv"), ExportWindow::Answer::No);
@@ -196,18 +202,22 @@ TEST_F(ExportCommand, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
 
     const QString missing = outPath("no/such/folder/x.csv");
     exportTo(missing);
-    EXPECT_EQ(form.Label7->text(), failureBanner(missing, ENOENT));
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              failureBanner(missing, ENOENT));
     EXPECT_FALSE(QFile::exists(missing));
 
     exportTo(out.path());
-    EXPECT_EQ(form.Label7->text(), failureBanner(out.path(), EISDIR));
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              failureBanner(out.path(), EISDIR));
 
     exportTo("   ");
-    EXPECT_EQ(form.Label7->text(), "File NOT exported! Could not write    : No file name given");
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File NOT exported! Could not write    : No file name given");
 
     if (QFile::exists("/dev/full")) {
         exportTo("/dev/full");
-        EXPECT_EQ(form.Label7->text(), failureBanner("/dev/full", ENOSPC));
+        EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+                  failureBanner("/dev/full", ENOSPC));
     }
 
     // A write that stops part-way (here at the file size limit) is taken back whole.
@@ -217,7 +227,8 @@ TEST_F(ExportCommand, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
         const FileSizeLimit limit(before.size() + 100);
         exportTo(limited);
     }
-    EXPECT_EQ(form.Label7->text(), failureBanner(limited, EFBIG));
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              failureBanner(limited, EFBIG));
     EXPECT_EQ(bytesOf(limited), before);
 
     // The superuser may write a read-only file; the check only means something for others.
@@ -226,7 +237,8 @@ TEST_F(ExportCommand, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
         writeBytes(readOnly, before);
         ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
         exportTo(readOnly);
-        EXPECT_EQ(form.Label7->text(), failureBanner(readOnly, EACCES));
+        EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+                  failureBanner(readOnly, EACCES));
         EXPECT_EQ(bytesOf(readOnly), before);
     }
 
@@ -234,7 +246,8 @@ TEST_F(ExportCommand, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
     const QString good = outPath("good.csv");
     writeBytes(good, before);
     exportTo(good);
-    EXPECT_EQ(form.Label7->text(), "File successfully written to " + good);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + good);
     EXPECT_TRUE(bytesOf(good).startsWith(before + "\"Title\""));
 }
 

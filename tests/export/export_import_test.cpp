@@ -34,9 +34,9 @@ TEST_F(ExportImport, EveryRecordImportsAsEightySixFieldsWithItsNameAndAddress) {
     }
     writeBytes(outPath("expected.txt"), expected);
     for (int i = 0; i < 2; ++i) {
-        form.Combo1->setEditText("CSV");
+        child<QComboBox>(form, names::fileTypeBox)->setEditText("CSV");
         exportTo(outPath("export.csv"));
-        form.Combo1->setEditText("TAB");
+        child<QComboBox>(form, names::fileTypeBox)->setEditText("TAB");
         exportTo(outPath("export.txt"));
     }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/flex_grid.h"
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "app/main_window.h"
 #include "app/temp_profile.h"
+#include "platform/cooperative_wait.h"
 #include "platform/message_box.h"
+#include "support/find_child.h"
+#include "widgets/address_grid.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -24,23 +25,23 @@ protected:
     using Answer = platform::MessageBox::Answer;
 
     ExportWindow() {
-        app::modWait::setWaitUnit(std::chrono::nanoseconds(1));
-        form.Form_Load();
+        platform::setWaitTickLength(std::chrono::nanoseconds(1));
+        form.start();
     }
-    ~ExportWindow() override { app::modWait::setWaitUnit(savedUnit); }
+    ~ExportWindow() override { platform::setWaitTickLength(savedUnit); }
 
     // Appends a grid row as the loader does, then sets its type cell.
     void addRow(const QString& name, const QString& address, const QString& type = {}) {
-        app::FlexGrid& grid = *form.MSFlexGrid1;
+        widgets::AddressGrid& grid = *child<AddressGrid>(form, names::addressGrid);
         grid.addItem(QString::number(grid.rows() + 1) + u'\t' + name + u'\t' + address + u'\t');
         grid.setTextMatrix(grid.rows() - 1, 3, type);
     }
 
     // Types the export path, queues the answer to the confirmation box and presses Export.
     void exportTo(const QString& typedPath, Answer answer = Answer::Yes) {
-        form.Text1->setText(typedPath);
+        child<QLineEdit>(form, names::exportPathEdit)->setText(typedPath);
         platform::MessageBox::setNextAnswer(answer);
-        QTest::mouseClick(form.Command2, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(form, names::exportButton), Qt::LeftButton);
     }
 
     QString outPath(const QString& name) const { return out.path() + u'/' + name; }
@@ -57,9 +58,9 @@ protected:
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
-    std::chrono::nanoseconds savedUnit = app::modWait::waitUnit();
+    std::chrono::nanoseconds savedUnit = platform::waitTickLength();
     TempProfile profile;
-    app::Form1 form;
+    app::MainWindow form;
     QTemporaryDir out;
 };
 

@@ -20,8 +20,8 @@ struct Call {
 std::vector<Call> recordMarquee() {
     std::vector<Call> calls;
     playHelpMarquee([&calls](const QString& text) { calls.push_back({text}); },
-                    [&calls](int count) {
-                        calls.push_back({{}, count});
+                    [&calls](quillet::core::WaitTicks pause) {
+                        calls.push_back({{}, pause.count()});
                     });
     return calls;
 }

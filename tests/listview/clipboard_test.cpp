@@ -38,18 +38,18 @@ protected:
 
 TEST_F(Clipboard, AClickedNameGoesOutThroughTheClipboardBox) {
     clickCell(1, 1);
-    clickInto(form.Text3);
-    EXPECT_EQ(QApplication::focusWidget(), form.Text3);
-    EXPECT_EQ(form.Text3->selectedText(), "Bo Dahl");
+    clickInto(child<QLineEdit>(form, names::clipboardEdit));
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(form, names::clipboardEdit));
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->selectedText(), "Bo Dahl");
     EXPECT_EQ(banner(), kHint);
     press(Qt::Key_C);
     EXPECT_EQ(clipboard()->text(), "Bo Dahl");
 
     // Clicking the already selected text selects it all again.
-    form.Text3->setSelection(0, 2);
-    clickInto(form.Text3);
-    clickInto(form.Text3);
-    EXPECT_EQ(form.Text3->selectedText(), "Bo Dahl");
+    child<QLineEdit>(form, names::clipboardEdit)->setSelection(0, 2);
+    clickInto(child<QLineEdit>(form, names::clipboardEdit));
+    clickInto(child<QLineEdit>(form, names::clipboardEdit));
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->selectedText(), "Bo Dahl");
 }
 
 TEST_F(Clipboard, CopyOutsideTheBoxesEmptiesTheClipboard) {
@@ -59,92 +59,93 @@ TEST_F(Clipboard, CopyOutsideTheBoxesEmptiesTheClipboard) {
     EXPECT_EQ(grid().textMatrix(0, 1), "Ann Lee");
 
     clipboard()->setText(QStringLiteral("before"));
-    focus(form.Option2);
-    form.mnuCopy->trigger();
+    focus(child<QRadioButton>(form, names::searchByAddress));
+    child<QAction>(form, names::copyAction)->trigger();
     EXPECT_EQ(clipboard()->text(), "");
 }
 
 TEST_F(Clipboard, CopyTakesTheSelectionEvenWhenItIsEmpty) {
-    form.Text1->setText(QStringLiteral("/home/ann/quillet.csv"));
-    focus(form.Text1);
-    form.Text1->setSelection(6, 3);
+    child<QLineEdit>(form, names::exportPathEdit)->setText(QStringLiteral("/home/ann/quillet.csv"));
+    focus(child<QLineEdit>(form, names::exportPathEdit));
+    child<QLineEdit>(form, names::exportPathEdit)->setSelection(6, 3);
     press(Qt::Key_C);
     EXPECT_EQ(clipboard()->text(), "ann");
 
-    form.Text1->deselect();
+    child<QLineEdit>(form, names::exportPathEdit)->deselect();
     press(Qt::Key_C);
     EXPECT_EQ(clipboard()->text(), "");
-    EXPECT_EQ(form.Text1->text(), "/home/ann/quillet.csv");
+    EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), "/home/ann/quillet.csv");
 }
 
 TEST_F(Clipboard, CutDeletesOnlyTheSelection) {
-    form.Text3->setText(QStringLiteral("ann@example.org"));
-    focus(form.Text3);
-    form.Text3->selectAll();
+    child<QLineEdit>(form, names::clipboardEdit)->setText(QStringLiteral("ann@example.org"));
+    focus(child<QLineEdit>(form, names::clipboardEdit));
+    child<QLineEdit>(form, names::clipboardEdit)->selectAll();
     press(Qt::Key_X);
-    EXPECT_EQ(form.Text3->text(), "");
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "");
     EXPECT_EQ(clipboard()->text(), "ann@example.org");
 
-    form.Text3->setText(QStringLiteral("kept"));
-    form.mnuCut->trigger(); // no selection: the clipboard empties, the text stays
-    EXPECT_EQ(form.Text3->text(), "kept");
+    child<QLineEdit>(form, names::clipboardEdit)->setText(QStringLiteral("kept"));
+    child<QAction>(form, names::cutAction)
+        ->trigger(); // no selection: the clipboard empties, the text stays
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "kept");
     EXPECT_EQ(clipboard()->text(), "");
 }
 
 TEST_F(Clipboard, PasteReplacesTheSelectionOrInsertsAtTheCaretOnce) {
-    form.Text1->setText(QStringLiteral("abcd"));
-    focus(form.Text1);
-    form.Text1->setSelection(1, 2);
+    child<QLineEdit>(form, names::exportPathEdit)->setText(QStringLiteral("abcd"));
+    focus(child<QLineEdit>(form, names::exportPathEdit));
+    child<QLineEdit>(form, names::exportPathEdit)->setSelection(1, 2);
     clipboard()->setText(QStringLiteral("XY"));
     press(Qt::Key_V);
-    EXPECT_EQ(form.Text1->text(), "aXYd");
-    form.Text1->setCursorPosition(1);
-    form.mnuPaste->trigger();
-    EXPECT_EQ(form.Text1->text(), "aXYXYd");
+    EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), "aXYd");
+    child<QLineEdit>(form, names::exportPathEdit)->setCursorPosition(1);
+    child<QAction>(form, names::pasteAction)->trigger();
+    EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), "aXYXYd");
 }
 
 TEST_F(Clipboard, PasteWithoutTextOnTheClipboardDeletesTheSelection) {
-    form.Text1->setText(QStringLiteral("abcd"));
-    focus(form.Text1);
-    form.Text1->setSelection(1, 2);
+    child<QLineEdit>(form, names::exportPathEdit)->setText(QStringLiteral("abcd"));
+    focus(child<QLineEdit>(form, names::exportPathEdit));
+    child<QLineEdit>(form, names::exportPathEdit)->setSelection(1, 2);
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::red);
     clipboard()->setImage(picture);
     ASSERT_FALSE(clipboard()->mimeData()->hasText());
     press(Qt::Key_V);
-    EXPECT_EQ(form.Text1->text(), "ad");
+    EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), "ad");
 
     clipboard()->clear();
-    form.Text1->setSelection(0, 1);
+    child<QLineEdit>(form, names::exportPathEdit)->setSelection(0, 1);
     press(Qt::Key_V);
-    EXPECT_EQ(form.Text1->text(), "d");
+    EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), "d");
 }
 
 TEST_F(Clipboard, PastingAWholeNameIntoTheSearchBoxFindsIt) {
-    form.Text2->clear();
-    focus(form.Text2);
+    child<QLineEdit>(form, names::searchEdit)->clear();
+    focus(child<QLineEdit>(form, names::searchEdit));
     clipboard()->setText(QStringLiteral("bo dahl"));
     press(Qt::Key_V);
-    EXPECT_EQ(form.Text2->text(), "bo dahl");
+    EXPECT_EQ(child<QLineEdit>(form, names::searchEdit)->text(), "bo dahl");
     EXPECT_EQ(grid().row(), 1);
     EXPECT_EQ(grid().col(), 1);
 }
 
 TEST_F(Clipboard, TheDropDownBoxIsCopiedCutAndPastedWhole) {
-    focus(form.Combo1);
-    form.Combo1->lineEdit()->setSelection(0, 1);
+    focus(child<QComboBox>(form, names::fileTypeBox));
+    child<QComboBox>(form, names::fileTypeBox)->lineEdit()->setSelection(0, 1);
     press(Qt::Key_C);
     EXPECT_EQ(clipboard()->text(), "CSV");
 
     press(Qt::Key_X);
     EXPECT_EQ(clipboard()->text(), "CSV");
-    EXPECT_EQ(form.Combo1->currentText(), "");
+    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), "");
 
-    form.Combo1->setEditText(QStringLiteral("CSV"));
-    form.Combo1->lineEdit()->setCursorPosition(1);
+    child<QComboBox>(form, names::fileTypeBox)->setEditText(QStringLiteral("CSV"));
+    child<QComboBox>(form, names::fileTypeBox)->lineEdit()->setCursorPosition(1);
     clipboard()->setText(QStringLiteral("TAB"));
     press(Qt::Key_V);
-    EXPECT_EQ(form.Combo1->currentText(), "TAB");
+    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), "TAB");
 }
 
 TEST_F(Clipboard, CutAndPasteOutsideTheBoxesChangeNothingElse) {
@@ -154,8 +155,8 @@ TEST_F(Clipboard, CutAndPasteOutsideTheBoxesChangeNothingElse) {
     press(Qt::Key_X);
     EXPECT_EQ(clipboard()->text(), "");
     EXPECT_EQ(rowTexts(0), (QStringList{"1", "Ann Lee", "ann@example.org", ""}));
-    EXPECT_EQ(form.Text3->text(), "");
-    EXPECT_EQ(form.Combo1->currentText(), "CSV");
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "");
+    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), "CSV");
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include "app/qt_printers.h"
 #include "list_window.h"
-#include "listview/form4.h"
+#include "listview/edit_entry_dialog.h"
 #include "platform/beep.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-using quillet::listview::Form4;
+using quillet::listview::EditEntryDialog;
 using quillet::platform::beepCount;
 
 namespace {
@@ -24,28 +24,28 @@ TEST_F(GridClick, ReportsThePositionAfterARemovalWhileColumnZeroKeepsItsNumber) 
     fillTo(57);
     clickCell(2, 1);
     EXPECT_EQ(banner(), selected(57, 3));
-    EXPECT_EQ(form.Text3->text(), "Person 3");
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "Person 3");
 
     clickCell(0, 2);
-    form.delete_->click();
+    child<QPushButton>(form, names::removeButton)->click();
     ASSERT_EQ(grid().rows(), 56);
     clickCell(1, 1);
     EXPECT_EQ(banner(), selected(56, 2));
     EXPECT_EQ(grid().textMatrix(1, 0), "3");
-    EXPECT_EQ(form.Text3->text(), "Person 3");
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "Person 3");
 }
 
 TEST_F(GridClick, CopiesTheCellIntoTheEditDialogCreatedHidden) {
     fillTo(3);
-    ASSERT_EQ(form.findChild<Form4*>(), nullptr);
+    ASSERT_EQ(form.findChild<EditEntryDialog*>(), nullptr);
     clickCell(1, 2);
-    auto* dialog = form.findChild<Form4*>();
+    auto* dialog = form.findChild<EditEntryDialog*>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->Text1->text(), "person.2@example.org");
+    EXPECT_EQ(child<QLineEdit>(*dialog, names::entryEdit)->text(), "person.2@example.org");
     clickCell(2, 0);
-    EXPECT_EQ(dialog->Text1->text(), "3");
-    EXPECT_EQ(form.findChildren<Form4*>().size(), 1);
+    EXPECT_EQ(child<QLineEdit>(*dialog, names::entryEdit)->text(), "3");
+    EXPECT_EQ(form.findChildren<EditEntryDialog*>().size(), 1);
 }
 
 TEST_F(GridClick, TakesTheTopRowIntoTheWheelCounter) {
@@ -53,7 +53,7 @@ TEST_F(GridClick, TakesTheTopRowIntoTheWheelCounter) {
     grid().setTopRow(20);
     ASSERT_EQ(grid().topRow(), 20);
     clickVisibleCell(22, 1);
-    EXPECT_EQ(form.GridTopRow, 20);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 20);
     EXPECT_EQ(banner(), selected(80, 23));
 }
 
@@ -63,17 +63,17 @@ TEST_F(GridClick, KeyboardMovesLeaveTheStatusAsTheLastClickSetIt) {
     QTest::keyClick(&grid(), Qt::Key_Down);
     EXPECT_EQ(grid().row(), 1);
     EXPECT_EQ(banner(), selected(5, 1));
-    EXPECT_EQ(form.Text3->text(), "Person 1");
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "Person 1");
 }
 
 TEST_F(GridClick, DoesNothingOnAnEmptyGrid) {
-    form.Text3->setText(QStringLiteral("kept"));
+    child<QLineEdit>(form, names::clipboardEdit)->setText(QStringLiteral("kept"));
     const QString before = banner();
-    emit grid().Click();
+    emit grid().clickedByUser();
     QTest::mouseClick(grid().viewport(), Qt::LeftButton);
     EXPECT_EQ(banner(), before);
-    EXPECT_EQ(form.Text3->text(), "kept");
-    EXPECT_EQ(form.findChild<Form4*>(), nullptr);
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "kept");
+    EXPECT_EQ(form.findChild<EditEntryDialog*>(), nullptr);
 }
 
 TEST_F(GridClick, ClampsTheWheelCounterPastSixteenBits) {
@@ -81,11 +81,11 @@ TEST_F(GridClick, ClampsTheWheelCounterPastSixteenBits) {
     grid().setTopRow(32900);
     ASSERT_EQ(grid().topRow(), 32900);
     clickVisibleCell(32901, 1);
-    EXPECT_EQ(form.GridTopRow, 32767);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 32767);
     EXPECT_EQ(banner(), selected(33000, 32902));
 
     // The search reaches rows past the 16-bit range too.
-    form.Text2->setText(QStringLiteral("person 32990"));
+    child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("person 32990"));
     EXPECT_EQ(grid().row(), 32989);
 }
 
@@ -97,13 +97,13 @@ protected:
                  {"Bob Jones", "Bobby@Example.com"},
                  {"Carol", "carol@example.net"}});
         fillTo(100); // enough rows for a found row to scroll to the top
-        clickInto(form.Text2);
+        clickInto(child<QLineEdit>(form, names::searchEdit));
     }
 
     // Types the text key by key into the search box; returns the beeps it caused.
     int type(const QString& text) {
         const int before = beepCount();
-        QTest::keyClicks(form.Text2, text);
+        QTest::keyClicks(child<QLineEdit>(form, names::searchEdit), text);
         return beepCount() - before;
     }
 
@@ -117,7 +117,7 @@ protected:
 };
 
 TEST_F(Search, FindsAWholeNameTypedInAnyCaseBeepingUntilItIsWhole) {
-    ASSERT_EQ(form.Text2->text(), "");
+    ASSERT_EQ(child<QLineEdit>(form, names::searchEdit)->text(), "");
     // "b", "bo", ... "bob jone" match no whole name: one beep each; "bob jones" matches.
     EXPECT_EQ(type(QStringLiteral("bob jones")), 8);
     expectFound(1, 1); // the upper one of the two equal names
@@ -125,20 +125,20 @@ TEST_F(Search, FindsAWholeNameTypedInAnyCaseBeepingUntilItIsWhole) {
 
 TEST_F(Search, NeedsTheWholeTextAndCountsBlanks) {
     EXPECT_EQ(type(QStringLiteral("alice")), 5);
-    form.Text2->clear();
+    child<QLineEdit>(form, names::searchEdit)->clear();
     // The eleventh key completes the name; the trailing blank then makes it no match.
     EXPECT_EQ(type(QStringLiteral("Alice Smith ")), 11);
-    form.Text2->clear();
+    child<QLineEdit>(form, names::searchEdit)->clear();
     EXPECT_EQ(type(QStringLiteral("ALICE SMITH")), 10);
     expectFound(0, 1); // the first row is found like any other
 }
 
 TEST_F(Search, LooksInTheAddressColumnWithTheEmailOption) {
-    form.Option2->click();
+    child<QRadioButton>(form, names::searchByAddress)->click();
     EXPECT_EQ(type(QStringLiteral("Carol")), 5);
-    form.Text2->clear();
+    child<QLineEdit>(form, names::searchEdit)->clear();
     const int before = beepCount();
-    form.Text2->setText(QStringLiteral("bobby@example.COM"));
+    child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("bobby@example.COM"));
     EXPECT_EQ(beepCount(), before);
     expectFound(2, 2);
 }
@@ -146,41 +146,44 @@ TEST_F(Search, LooksInTheAddressColumnWithTheEmailOption) {
 TEST_F(Search, WritesNeitherBannerNorClipboardBoxNorWheelCounter) {
     clickCell(3, 1);
     const QString status = banner();
-    form.Text2->setText(QStringLiteral("person 50"));
+    child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("person 50"));
     expectFound(49, 1);
     EXPECT_EQ(banner(), status);
-    EXPECT_EQ(form.Text3->text(), "Carol");
-    EXPECT_EQ(form.GridTopRow, 0);
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "Carol");
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
     // Clicking the found row shows its status.
     clickCell(49, 1);
     EXPECT_EQ(banner(), selected(100, 50));
 }
 
 TEST_F(Search, EmptyTextIsSilentAndAnEmptyGridBeeps) {
-    form.Text2->setText(QStringLiteral("Carol"));
+    child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("Carol"));
     int before = beepCount();
-    form.Text2->clear();
+    child<QLineEdit>(form, names::searchEdit)->clear();
     EXPECT_EQ(beepCount(), before);
 
-    form.resetGrid();
-    form.Text2->setText(QStringLiteral("Carol"));
+    child<AddressGrid>(form, names::addressGrid)->reset();
+    child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("Carol"));
     EXPECT_EQ(beepCount(), before + 1);
 }
 
 class SearchBox : public ListWindow {};
 
 TEST_F(SearchBox, AClickEmptiesOnlyThePlaceholder) {
-    ASSERT_EQ(form.Text2->text(), "Type a name or e-mail address...");
+    ASSERT_EQ(child<QLineEdit>(form, names::searchEdit)->text(),
+              "Type a name or e-mail address...");
     const int before = beepCount();
-    clickInto(form.Text2);
-    EXPECT_EQ(form.Text2->text(), "");
-    clickInto(form.Text2);
-    EXPECT_EQ(form.Text2->text(), "");
+    clickInto(child<QLineEdit>(form, names::searchEdit));
+    EXPECT_EQ(child<QLineEdit>(form, names::searchEdit)->text(), "");
+    clickInto(child<QLineEdit>(form, names::searchEdit));
+    EXPECT_EQ(child<QLineEdit>(form, names::searchEdit)->text(), "");
     EXPECT_EQ(beepCount(), before);
 
-    form.Text2->setText(QStringLiteral("type a name or e-mail address..."));
-    clickInto(form.Text2);
-    EXPECT_EQ(form.Text2->text(), "type a name or e-mail address...");
+    child<QLineEdit>(form, names::searchEdit)
+        ->setText(QStringLiteral("type a name or e-mail address..."));
+    clickInto(child<QLineEdit>(form, names::searchEdit));
+    EXPECT_EQ(child<QLineEdit>(form, names::searchEdit)->text(),
+              "type a name or e-mail address...");
 }
 
 } // namespace

@@ -1,8 +1,9 @@
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "app/main_window.h"
 #include "app/qt_printers.h"
-#include "info/form3.h"
+#include "info/help_about_window.h"
 #include "info/help_marquee.h"
+#include "platform/cooperative_wait.h"
+#include "support/find_child.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,8 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using quillet::app::Form1;
-using quillet::info::Form3;
+using quillet::app::MainWindow;
+using quillet::info::HelpAboutWindow;
 
 namespace {
 
@@ -21,56 +22,57 @@ class InfoMenu : public ::testing::Test {
 protected:
     InfoMenu() { form.show(); }
 
-    Form3* form3() { return form.findChild<Form3*>(); }
+    HelpAboutWindow* helpWindow() { return form.findChild<HelpAboutWindow*>(); }
 
     bool shown(const char* name) {
-        auto* widget = form3()->findChild<QWidget*>(QString::fromLatin1(name));
+        auto* widget = helpWindow()->findChild<QWidget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget != nullptr && widget->isVisible();
     }
 
     void expectView(bool help) {
-        ASSERT_NE(form3(), nullptr);
-        EXPECT_TRUE(form3()->isVisible());
-        EXPECT_EQ(form3()->windowTitle(), help ? "Help and Tips" : "About Quillet");
-        EXPECT_EQ(shown("Label1"), help);
-        EXPECT_EQ(shown("Label18"), help);
-        EXPECT_EQ(shown("Label19"), !help);
-        EXPECT_EQ(shown("owner_pic"), !help);
-        EXPECT_TRUE(shown("Label13"));
-        EXPECT_EQ(form.findChildren<Form3*>().size(), 1);
+        ASSERT_NE(helpWindow(), nullptr);
+        EXPECT_TRUE(helpWindow()->isVisible());
+        EXPECT_EQ(helpWindow()->windowTitle(), help ? "Help and Tips" : "About Quillet");
+        EXPECT_EQ(shown("introText"), help);
+        EXPECT_EQ(shown("step1"), help);
+        EXPECT_EQ(shown("copyrightLine"), !help);
+        EXPECT_EQ(shown("ownerPicture"), !help);
+        EXPECT_TRUE(shown("webAddressLink"));
+        EXPECT_EQ(form.findChildren<HelpAboutWindow*>().size(), 1);
     }
 
-    Form1 form;
+    MainWindow form;
 };
 
 TEST_F(InfoMenu, AboutAfterHelpShowsTheAboutView) {
-    EXPECT_EQ(form3(), nullptr);
+    EXPECT_EQ(helpWindow(), nullptr);
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F1);
     expectView(true);
-    form.About->trigger();
+    child<QAction>(form, names::aboutAction)->trigger();
     expectView(false);
 }
 
 TEST_F(InfoMenu, HelpAfterAboutAndAfterCloseShowsTheHelpView) {
-    form.About->trigger();
+    child<QAction>(form, names::aboutAction)->trigger();
     expectView(false);
-    QPointer<Form3> window(form3());
-    form3()->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    QPointer<HelpAboutWindow> window(helpWindow());
+    helpWindow()->findChild<QPushButton*>(QStringLiteral("closeHelpButton"))->click();
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
-    form.Assistance->trigger();
-    EXPECT_EQ(form3(), window.data());
+    child<QAction>(form, names::helpAction)->trigger();
+    EXPECT_EQ(helpWindow(), window.data());
     expectView(true);
 }
 
 class HelpButton : public ::testing::Test {
 protected:
     HelpButton() {
-        quillet::app::modWait::setWaitUnit(std::chrono::nanoseconds(0));
-        QObject::connect(&form, &Form1::bannerChanged,
+        quillet::platform::setWaitTickLength(std::chrono::nanoseconds(0));
+        QObject::connect(child<StatusBanner>(form, names::statusBanner),
+                         &StatusBanner::messageChanged,
                          [this](const QString& text) { texts.append(text); });
         form.show();
     }
@@ -79,34 +81,37 @@ protected:
     static QStringList oneMarquee() {
         QStringList played;
         quillet::info::playHelpMarquee([&played](const QString& text) { played.append(text); },
-                                       [](int) {});
+                                       [](quillet::core::WaitTicks) {});
         return played;
     }
 
-    Form1 form;
+    MainWindow form;
     QStringList texts;
 };
 
 TEST_F(HelpButton, PlaysTheMarqueeInTheBannerFromEmptyToEmpty) {
-    form.Command4->click();
+    child<QPushButton>(form, names::helpButton)->click();
     const QStringList expected = oneMarquee();
     EXPECT_EQ(texts, expected);
     ASSERT_FALSE(texts.isEmpty());
     EXPECT_EQ(texts.front(), "");
     EXPECT_TRUE(texts.contains(
         " The Add, Remove, and Clear list buttons will modify the e-mail listing only."));
-    EXPECT_EQ(form.Label7->text(), "");
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), "");
 }
 
 TEST_F(HelpButton, APressDuringTheMarqueePlaysASecondOneInsideIt) {
     constexpr int kPressAt = 10;
-    QObject::connect(&form, &Form1::bannerChanged, [this] {
-        if (texts.size() == kPressAt + 1) {
-            // Delivered by the wait that follows this banner text, as a real press would be.
-            QMetaObject::invokeMethod(form.Command4, &QPushButton::click, Qt::QueuedConnection);
-        }
-    });
-    form.Command4->click();
+    QObject::connect(child<StatusBanner>(form, names::statusBanner), &StatusBanner::messageChanged,
+                     [this] {
+                         if (texts.size() == kPressAt + 1) {
+                             // Delivered by the wait that follows this banner text, as a real press
+                             // would be.
+                             QMetaObject::invokeMethod(child<QPushButton>(form, names::helpButton),
+                                                       &QPushButton::click, Qt::QueuedConnection);
+                         }
+                     });
+    child<QPushButton>(form, names::helpButton)->click();
     const QStringList one = oneMarquee();
     ASSERT_EQ(texts.size(), 2 * one.size());
     EXPECT_EQ(texts.mid(kPressAt + 1, one.size()), one);

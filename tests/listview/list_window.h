@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/flex_grid.h"
-#include "app/form1.h"
+#include "app/main_window.h"
+#include "support/find_child.h"
+#include "widgets/address_grid.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,10 +15,10 @@ class ListWindow : public ::testing::Test {
 protected:
     ListWindow() {
         form.show();
-        form.resetGrid();
+        child<AddressGrid>(form, names::addressGrid)->reset();
     }
 
-    quillet::app::FlexGrid& grid() { return *form.MSFlexGrid1; }
+    quillet::widgets::AddressGrid& grid() { return *child<AddressGrid>(form, names::addressGrid); }
 
     // Appends rows "number, name, address" as the loader does (type empty).
     void addRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
@@ -57,15 +58,15 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QString banner() const { return form.Label7->text(); }
+    QString banner() const { return child<StatusBanner>(form, names::statusBanner)->text(); }
 
     QStringList rowTexts(int row) {
         QStringList cells;
-        for (int c = 0; c < quillet::app::FlexGrid::kColumns; ++c) {
+        for (int c = 0; c < quillet::widgets::AddressGrid::kColumns; ++c) {
             cells.append(grid().textMatrix(row, c));
         }
         return cells;
     }
 
-    quillet::app::Form1 form;
+    quillet::app::MainWindow form;
 };

@@ -75,7 +75,7 @@ TEST_F(BadInput, NoFileCrashesTheWindowOrIsChanged) {
         browse(path);
 
         EXPECT_EQ(Snapshot(path), before);
-        const QString last = form.Label7->text();
+        const QString last = child<StatusBanner>(form, names::statusBanner)->text();
         if (path == folder || path.endsWith(QStringLiteral("unreadable.nk2"))) {
             EXPECT_TRUE(last.startsWith(QStringLiteral("Could not open ") + path + u':'))
                 << last.toStdString();
@@ -83,9 +83,9 @@ TEST_F(BadInput, NoFileCrashesTheWindowOrIsChanged) {
         } else {
             EXPECT_TRUE(last.contains(QStringLiteral("Displaying List: "))) << last.toStdString();
         }
-        EXPECT_EQ(form.Label5->text(), QString::number(rows()));
+        EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QString::number(rows()));
         EXPECT_TRUE(buttonsEnabled());
-        EXPECT_FALSE(quillet::nk2::loadRunning(form));
+        EXPECT_FALSE(child<quillet::nk2::Browse>(form, names::browse)->running());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 }

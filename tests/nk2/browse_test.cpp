@@ -30,7 +30,7 @@ namespace {
 const QString kNoSelection = bannerOf(BannerMessage::DisplayingNoSelection);
 
 QString notice(bool withMarker) {
-    return QString::fromStdString(quillet::core::readingNoticeText(withMarker));
+    return QString::fromStdString(quillet::core::pleaseWaitText(withMarker));
 }
 
 QString couldNotOpen(const QString& path, int error) {
@@ -58,15 +58,15 @@ TEST_F(Browse, ShowsEveryBannerInOrderAndEndsReadyForTheNext) {
              // Closing step: the address column holds "", the address, "".
              notice(true), notice(false), QStringLiteral("Finished reading file..."), shown, shown,
              shown, shown}));
-    EXPECT_EQ(form.Label7->text(), shown);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), shown);
     ASSERT_EQ(rows(), 1);
     EXPECT_EQ(cell(0, 0), QStringLiteral("1"));
     EXPECT_EQ(cell(0, 1), QString());
     EXPECT_EQ(cell(0, 2), QStringLiteral("a@b\x02"));
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("1"));
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("1"));
     EXPECT_TRUE(buttonsEnabled());
     for (QWidget* hint : form.findChildren<QWidget*>(
-             QRegularExpression(QStringLiteral("^(Label20|Line14|Line15|Line16)$")))) {
+             QRegularExpression(QStringLiteral("^(startHereLabel|startHereArrow.*)$")))) {
         EXPECT_TRUE(hint->isHidden()) << hint->objectName().toStdString();
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -99,8 +99,9 @@ TEST_F(Browse, FillsTheGridWithNamesAndAddressesAndNumbersOnAcrossLoads) {
     ASSERT_EQ(rows(), 26);
     EXPECT_EQ(cell(14, 0), QStringLiteral("15"));
     EXPECT_EQ(cell(17, 1), QStringLiteral("Mary Smith"));
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("26"));
-    EXPECT_EQ(form.Label7->text(), bannerOf(BannerMessage::Displaying, 100));
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("26"));
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              bannerOf(BannerMessage::Displaying, 100));
 }
 
 // Everything that could start a second load while one runs: File, Open, Browse (enabled again
@@ -114,37 +115,40 @@ TEST_F(Browse, NothingStartsASecondLoadWhileOneRuns) {
     int disabledSteps = 0;
     int busySteps = 0;
     bool triedWhileShowing = false;
-    QObject::connect(&form, &quillet::app::Form1::bannerChanged, [&](const QString& text) {
-        if (text.contains(QStringLiteral("Loading SMTP Adresses"))) {
-            ++loadingSteps;
-            disabledSteps += !form.Command1->isEnabled() && !form.Command2->isEnabled();
-            busySteps += QApplication::overrideCursor() &&
-                         QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            if (loadingSteps == 1) {
-                FileDialog::setNextFileName(other);
-                form.Open->trigger();
-                FileDialog::setNextFileName(other);
-                form.Command1_Click();
-                QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
-                                      Qt::NoModifier);
-                QCoreApplication::sendEvent(&form, &enter);
-                EXPECT_FALSE(enter.isAccepted());
-                QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
-                                Qt::NoModifier);
-                QCoreApplication::sendEvent(&form, &drop);
-                EXPECT_FALSE(drop.isAccepted());
+    QObject::connect(
+        child<StatusBanner>(form, names::statusBanner), &StatusBanner::messageChanged,
+        [&](const QString& text) {
+            if (text.contains(QStringLiteral("Loading SMTP Adresses"))) {
+                ++loadingSteps;
+                disabledSteps += !child<QPushButton>(form, names::browseButton)->isEnabled() &&
+                                 !child<QPushButton>(form, names::exportButton)->isEnabled();
+                busySteps += QApplication::overrideCursor() &&
+                             QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+                if (loadingSteps == 1) {
+                    FileDialog::setNextFileName(other);
+                    child<QAction>(form, names::openAction)->trigger();
+                    FileDialog::setNextFileName(other);
+                    child<QPushButton>(form, names::browseButton)->click();
+                    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                          Qt::NoModifier);
+                    QCoreApplication::sendEvent(&form, &enter);
+                    EXPECT_FALSE(enter.isAccepted());
+                    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                                    Qt::NoModifier);
+                    QCoreApplication::sendEvent(&form, &drop);
+                    EXPECT_FALSE(drop.isAccepted());
+                }
             }
-        }
-        if (text.contains(QStringLiteral("Displaying List")) && !triedWhileShowing) {
-            triedWhileShowing = true;
-            EXPECT_TRUE(form.Command1->isEnabled());
-            EXPECT_TRUE(quillet::nk2::loadRunning(form));
-            FileDialog::setNextFileName(other);
-            QTest::mouseClick(form.Command1, Qt::LeftButton);
-            FileDialog::setNextFileName(other);
-            form.Open->trigger();
-        }
-    });
+            if (text.contains(QStringLiteral("Displaying List")) && !triedWhileShowing) {
+                triedWhileShowing = true;
+                EXPECT_TRUE(child<QPushButton>(form, names::browseButton)->isEnabled());
+                EXPECT_TRUE(child<quillet::nk2::Browse>(form, names::browse)->running());
+                FileDialog::setNextFileName(other);
+                QTest::mouseClick(child<QPushButton>(form, names::browseButton), Qt::LeftButton);
+                FileDialog::setNextFileName(other);
+                child<QAction>(form, names::openAction)->trigger();
+            }
+        });
     browse(kSample);
 
     EXPECT_GT(loadingSteps, 0);
@@ -154,21 +158,21 @@ TEST_F(Browse, NothingStartsASecondLoadWhileOneRuns) {
     EXPECT_EQ(banners.count(bannerOf(BannerMessage::BrowsingForFile)), 1);
     ASSERT_EQ(rows(), 12);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(quillet::nk2::loadRunning(form));
+    EXPECT_FALSE(child<quillet::nk2::Browse>(form, names::browse)->running());
 
     // The last queued answer is still there for the next Browse.
-    form.Open->trigger();
+    child<QAction>(form, names::openAction)->trigger();
     ASSERT_EQ(rows(), 13);
     EXPECT_EQ(cell(12, 2), QStringLiteral("late@b\x02"));
 }
 
 TEST_F(Browse, WithNoTypeChosenSaysSoAndEndsWithoutTheDialog) {
     browse(kSample);
-    form.Check1->setChecked(false);
-    form.Check2->setChecked(false);
+    child<QCheckBox>(form, names::smtpBox)->setChecked(false);
+    child<QCheckBox>(form, names::exchangeBox)->setChecked(false);
     banners.clear();
     MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    form.Command1_Click();
+    child<QPushButton>(form, names::browseButton)->click();
 
     EXPECT_EQ(MessageBox::shownCount(), 1);
     EXPECT_EQ(MessageBox::lastShown().title, QStringLiteral("Quillet"));
@@ -178,7 +182,7 @@ TEST_F(Browse, WithNoTypeChosenSaysSoAndEndsWithoutTheDialog) {
     EXPECT_EQ(banners.last(), kNoSelection);
     EXPECT_TRUE(buttonsEnabled());
     EXPECT_EQ(rows(), 12);
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("12"));
 }
 
 TEST_F(Browse, CancelledDialogLeavesTheGridAsItWas) {
@@ -191,10 +195,10 @@ TEST_F(Browse, CancelledDialogLeavesTheGridAsItWas) {
     EXPECT_EQ(banners.first(), bannerOf(BannerMessage::BrowsingForFile));
     EXPECT_FALSE(banners.contains(bannerOf(BannerMessage::ClickBrowse)));
     EXPECT_EQ(banners.last(), kNoSelection);
-    EXPECT_EQ(form.Label7->text(), kNoSelection);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), kNoSelection);
     EXPECT_EQ(rows(), 12);
     EXPECT_EQ(cell(5, 1), before);
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("12"));
     EXPECT_TRUE(buttonsEnabled());
 }
 
@@ -246,7 +250,7 @@ TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCase) {
         dialog->reject();
     });
     poll.start(10);
-    form.Command1_Click();
+    child<QPushButton>(form, names::browseButton)->click();
 
     EXPECT_EQ(title, QStringLiteral("Choose your NK2 file."));
     EXPECT_TRUE(ownDialog);
@@ -254,7 +258,7 @@ TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCase) {
               QDir(profile.appData() + QStringLiteral("/Microsoft/Outlook")).canonicalPath());
     listed.sort();
     EXPECT_EQ(listed, QStringList({QStringLiteral("Other.NK2"), QStringLiteral("outlook.nk2")}));
-    EXPECT_EQ(form.Label7->text(), kNoSelection);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), kNoSelection);
 }
 
 TEST_F(Browse, UnreadableFileIsNamedWithItsReasonAndChangesNothing) {
@@ -263,24 +267,26 @@ TEST_F(Browse, UnreadableFileIsNamedWithItsReasonAndChangesNothing) {
     browse(missing);
     ASSERT_GE(banners.size(), 2);
     EXPECT_EQ(banners.last(), couldNotOpen(missing, ENOENT));
-    EXPECT_EQ(form.Label7->text(), couldNotOpen(missing, ENOENT));
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              couldNotOpen(missing, ENOENT));
     // The closing step ran as for a cancelled dialog, before the reason was shown.
     EXPECT_EQ(banners.at(banners.size() - 2), kNoSelection);
 
     const QString folder = files.path();
     browse(folder);
-    EXPECT_EQ(form.Label7->text(), couldNotOpen(folder, EISDIR));
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), couldNotOpen(folder, EISDIR));
 
     if (geteuid() != 0) {
         const QString locked = writeFile(QStringLiteral("locked.nk2"), "SMTP:x@y\x02");
         QFile::setPermissions(locked, QFileDevice::WriteOwner);
         browse(locked);
-        EXPECT_EQ(form.Label7->text(), couldNotOpen(locked, EACCES));
+        EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+                  couldNotOpen(locked, EACCES));
     }
     EXPECT_EQ(rows(), 12);
-    EXPECT_EQ(form.Label5->text(), QStringLiteral("12"));
+    EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QStringLiteral("12"));
     EXPECT_TRUE(buttonsEnabled());
-    EXPECT_FALSE(quillet::nk2::loadRunning(form));
+    EXPECT_FALSE(child<quillet::nk2::Browse>(form, names::browse)->running());
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "app/flex_grid.h"
-#include "app/form1.h"
-#include "app/mod_wait.h"
+#include "app/main_window.h"
 #include "app/qt_printers.h"
 #include "app/temp_profile.h"
 #include "core/banner.h"
+#include "platform/cooperative_wait.h"
 #include "platform/file_dialog.h"
+#include "support/find_child.h"
+#include "widgets/address_grid.h"
 
 #include <QFile>
 #include <QLabel>
@@ -30,8 +31,9 @@ inline QString bannerOf(core::BannerMessage message, long percent = 0) {
 class BrowseWindow : public ::testing::Test {
 protected:
     BrowseWindow() {
-        app::modWait::setWaitUnit(std::chrono::nanoseconds(0));
-        QObject::connect(&form, &app::Form1::bannerChanged,
+        platform::setWaitTickLength(std::chrono::nanoseconds(0));
+        QObject::connect(child<StatusBanner>(form, names::statusBanner),
+                         &StatusBanner::messageChanged,
                          [this](const QString& text) { banners << text; });
     }
 
@@ -47,16 +49,21 @@ protected:
     // Presses Browse with the dialog answering path (an empty path cancels it).
     void browse(const QString& path) {
         platform::FileDialog::setNextFileName(path);
-        form.Command1_Click();
+        child<QPushButton>(form, names::browseButton)->click();
     }
 
-    QString cell(int row, int col) const { return form.MSFlexGrid1->textMatrix(row, col); }
-    int rows() const { return form.MSFlexGrid1->rows(); }
-    bool buttonsEnabled() const { return form.Command1->isEnabled() && form.Command2->isEnabled(); }
+    QString cell(int row, int col) const {
+        return child<AddressGrid>(form, names::addressGrid)->textMatrix(row, col);
+    }
+    int rows() const { return child<AddressGrid>(form, names::addressGrid)->rows(); }
+    bool buttonsEnabled() const {
+        return child<QPushButton>(form, names::browseButton)->isEnabled() &&
+               child<QPushButton>(form, names::exportButton)->isEnabled();
+    }
 
     TempProfile profile; // before the window: it points the special folders elsewhere
     QTemporaryDir files;
-    app::Form1 form;
+    app::MainWindow form;
     QStringList banners;
 };
 

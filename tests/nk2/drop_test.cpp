@@ -82,10 +82,10 @@ TEST_F(Drop, OneNk2FileInAnyCaseLoadsAsBrowseDoesWithoutTheDialog) {
     // File managers offer the path as text too.
     const std::unique_ptr<QMimeData> withText = filesData({lower});
     withText->setText(lower);
-    EXPECT_TRUE(enters(form.Text2, *withText));
-    const QString searchText = form.Text2->text();
-    EXPECT_EQ(drops(form.Text2, *withText), Qt::CopyAction);
-    EXPECT_EQ(form.Text2->text(), searchText);
+    EXPECT_TRUE(enters(child<QLineEdit>(form, names::searchEdit), *withText));
+    const QString searchText = child<QLineEdit>(form, names::searchEdit)->text();
+    EXPECT_EQ(drops(child<QLineEdit>(form, names::searchEdit), *withText), Qt::CopyAction);
+    EXPECT_EQ(child<QLineEdit>(form, names::searchEdit)->text(), searchText);
     ASSERT_EQ(rows(), 4);
     EXPECT_EQ(cell(0, 2), QStringLiteral("a@b\x02"));
     EXPECT_EQ(cell(1, 2), QStringLiteral("a@b\x02"));
@@ -117,8 +117,8 @@ TEST_F(Drop, AnythingElseIsRefusedAndDoesNothing) {
 }
 
 TEST_F(Drop, NeedsAChosenTypeLikeBrowse) {
-    form.Check1->setChecked(false);
-    form.Check2->setChecked(false);
+    child<QCheckBox>(form, names::smtpBox)->setChecked(false);
+    child<QCheckBox>(form, names::exchangeBox)->setChecked(false);
     quillet::platform::MessageBox::setNextAnswer(quillet::platform::MessageBox::Answer::Ok);
     EXPECT_EQ(drops(&form, *filesData({kSample})), Qt::CopyAction);
     EXPECT_EQ(quillet::platform::MessageBox::lastShown().text,

@@ -18,16 +18,16 @@ void RecordingHost::setEntryCount(long count) {
     events_.push_back("count " + std::to_string(count));
 }
 
-void RecordingHost::wait(std::int32_t count) {
+void RecordingHost::wait(quillet::core::WaitTicks pause) {
     ++waits_;
-    events_.push_back("wait " + std::to_string(count));
+    events_.push_back("wait " + std::to_string(pause.count()));
 }
 
 void RecordingHost::setBusy(bool busy) {
     events_.push_back(busy ? "busy on" : "busy off");
 }
 
-void RecordingHost::readingNotice() {
+void RecordingHost::flashPleaseWait() {
     events_.push_back("notice");
 }
 

@@ -15,13 +15,13 @@ class RecordingHost : public core::LoaderHost {
 public:
     void setStatus(const std::string& bannerText) override;
     void setEntryCount(long count) override;
-    void wait(std::int32_t count) override;
+    void wait(quillet::core::WaitTicks pause) override;
     void setBusy(bool busy) override;
-    void readingNotice() override;
+    void flashPleaseWait() override;
     void enableButtons() override;
     void appendRow(const std::string& tabJoined) override;
     int rowCount() const override { return static_cast<int>(rows_.size()); }
-    core::ScratchLists& lists() override { return lists_; }
+    core::LoadLists& lists() override { return lists_; }
 
     const std::vector<std::string>& events() const { return events_; }
     const std::vector<std::string>& rows() const { return rows_; }
@@ -35,7 +35,7 @@ public:
 private:
     std::vector<std::string> events_;
     std::vector<std::string> rows_;
-    core::ScratchLists lists_;
+    core::LoadLists lists_;
     long lastCount_ = 0;
     int waits_ = 0;
 };

@@ -1,0 +1,141 @@
+#include "app/main_window.h"
+
+#include "app/main_window_view.h"
+#include "app/shutdown.h"
+#include "app/wheel_filter.h"
+#include "export/export_command.h"
+#include "export/typed_combo.h"
+#include "info/info_commands.h"
+#include "listview/click_watcher.h"
+#include "listview/clipboard_commands.h"
+#include "listview/edit_keys_filter.h"
+#include "listview/grid_search.h"
+#include "listview/list_commands.h"
+#include "nk2/browse.h"
+#include "nk2/drop_loader.h"
+#include "widgets/address_grid.h"
+#include "widgets/address_table.h"
+#include "widgets/object_names.h"
+#include "widgets/twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quillet::app {
+namespace {
+
+const QColor kWindowBack(192, 192, 255);
+constexpr int kClientWidthTwips = 10080;
+constexpr int kClientHeightTwips = 9330;
+constexpr int kFontPoints = 8;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QString::fromLatin1(names::mainWindow));
+    setWindowTitle(QStringLiteral("Quillet"));
+    // Arial where it exists; elsewhere a narrow face, so captions fit boxes sized for Arial.
+    QFont formFont = font();
+    formFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("DejaVu Sans Condensed")});
+    formFont.setPointSize(kFontPoints);
+    setFont(formFont);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    QPalette clientPalette = client->palette();
+    clientPalette.setColor(QPalette::Window, kWindowBack);
+    client->setPalette(clientPalette);
+    client->setFixedSize(
+        widgets::twipsRect(*client, 0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    view_ = std::make_unique<MainWindowView>(*this, *client);
+    wireWindowCommands();
+    wireFeatures();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::wireWindowCommands() {
+    // The hidden name switches follow the type boxes.
+    const auto follow = [this] {
+        view_->exchangeNamesSwitch->setChecked(view_->exchangeBox->isChecked());
+        view_->smtpNamesSwitch->setChecked(view_->smtpBox->isChecked());
+    };
+    connect(view_->smtpBox, &QCheckBox::toggled, this, follow);
+    connect(view_->exchangeBox, &QCheckBox::toggled, this, follow);
+    connect(view_->exitAction, &QAction::triggered, this, [] { endProcess(); });
+    connect(view_->sortAction, &QAction::triggered, this, [this] {
+        view_->addressTable->lists().sorted.clear();
+        view_->addressTable->lists().addresses.clear();
+    });
+}
+
+void MainWindow::wireFeatures() {
+    MainWindowView& v = *view_;
+
+    // Export: the export button; picking a file type from the list (not typing one).
+    exportCommand_ = std::make_unique<exporter::ExportCommand>(exporter::ExportCommand::Controls{
+        *this, *v.addressGrid, *v.fileTypeBox, *v.exportPathEdit, *v.statusBanner});
+    exporter::keepTypedText(*v.fileTypeBox);
+    connect(v.exportButton, &QPushButton::clicked, this, [this] { exportCommand_->exportNow(); });
+    connect(v.fileTypeBox, &QComboBox::activated, this,
+            [this] { exportCommand_->fileTypePicked(); });
+
+    // The list: grid click and search, the list controls, the Edit menu.
+    gridSearch_ = std::make_unique<listview::GridSearch>(listview::GridSearch::Controls{
+        *this, *v.addressGrid, *v.searchEdit, *v.searchByName, *v.clipboardEdit, *v.statusBanner});
+    connect(v.addressGrid, &widgets::AddressGrid::clickedByUser, this,
+            [this] { gridSearch_->gridClicked(); });
+    connect(v.searchEdit, &QLineEdit::textChanged, this, [this] { gridSearch_->searchChanged(); });
+    connect(new listview::ClickWatcher(v.searchEdit), &listview::ClickWatcher::clicked, this,
+            [this] { gridSearch_->searchClicked(); });
+
+    listCommands_ = std::make_unique<listview::ListCommands>(
+        listview::ListCommands::Controls{*this, *v.addressTable, *v.statusBanner, v.startHere});
+    connect(v.addButton, &QPushButton::clicked, this, [this] { listCommands_->add(); });
+    connect(v.editButton, &QPushButton::clicked, this, [this] { listCommands_->edit(); });
+    connect(v.removeButton, &QPushButton::clicked, this, [this] { listCommands_->remove(); });
+    connect(v.clearButton, &QPushButton::clicked, this, [this] { listCommands_->clear(); });
+    connect(v.clearAction, &QAction::triggered, this, [this] { listCommands_->clear(); });
+
+    clipboardCommands_ = std::make_unique<listview::ClipboardCommands>(
+        listview::ClipboardCommands::Controls{*this, *v.exportPathEdit, *v.searchEdit,
+                                              *v.clipboardEdit, *v.fileTypeBox, *v.statusBanner});
+    connect(new listview::ClickWatcher(v.clipboardEdit), &listview::ClickWatcher::clicked, this,
+            [this] { clipboardCommands_->clipboardBoxClicked(); });
+    connect(v.cutAction, &QAction::triggered, this, [this] { clipboardCommands_->cut(); });
+    connect(v.copyAction, &QAction::triggered, this, [this] { clipboardCommands_->copy(); });
+    connect(v.pasteAction, &QAction::triggered, this, [this] { clipboardCommands_->paste(); });
+    new listview::EditKeysFilter({v.exportPathEdit, v.searchEdit, v.clipboardEdit, v.fileTypeBox},
+                                 {v.cutAction, v.copyAction, v.pasteAction});
+
+    // Info: the Info menu and the Help button.
+    infoCommands_ = std::make_unique<info::InfoCommands>(*this, *v.statusBanner);
+    connect(v.helpAction, &QAction::triggered, this, [this] { infoCommands_->showHelp(); });
+    connect(v.aboutAction, &QAction::triggered, this, [this] { infoCommands_->showAbout(); });
+    connect(v.helpButton, &QPushButton::clicked, this, [this] { infoCommands_->playMarquee(); });
+
+    // Loading: Browse, File, Open, and an NK2 file dropped on the window.
+    browse_ = new nk2::Browse(nk2::BrowseControls{
+        *this, *v.browseButton, *v.exportButton, *v.smtpBox, *v.exchangeBox, *v.smtpNamesSwitch,
+        *v.exchangeNamesSwitch, v.startHere, *v.statusBanner, *v.addressTable});
+    connect(v.browseButton, &QPushButton::clicked, this, [this] { browse_->withDialog(); });
+    connect(v.openAction, &QAction::triggered, this, [this] { browse_->withDialog(); });
+    new nk2::DropLoader(*this, *browse_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProcess();
+}
+
+} // namespace quillet::app

@@ -1,0 +1,37 @@
+#pragma once
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace quillet::widgets {
+class AddressGrid;
+class StatusBanner;
+} // namespace quillet::widgets
+
+namespace quillet::exporter {
+
+// Export: appends the address grid to the export file after the user confirms; a file type
+// picked from the list proposes a matching export path.
+class ExportCommand {
+public:
+    struct Controls {
+        QWidget& window; // parent of the confirmation
+        const widgets::AddressGrid& grid;
+        const QComboBox& fileTypeBox;
+        QLineEdit& exportPathEdit;
+        widgets::StatusBanner& banner;
+    };
+
+    explicit ExportCommand(const Controls& controls) : controls_(controls) {}
+
+    void exportNow();
+    void fileTypePicked();
+
+private:
+    void reportAbort();
+
+    Controls controls_;
+};
+
+} // namespace quillet::exporter

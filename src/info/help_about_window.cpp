@@ -1,0 +1,209 @@
+#include "info/help_about_window.h"
+
+#include "core/banner.h"
+#include "info/clickable_label.h"
+#include "info/owner_pictures.h"
+#include "info/project_site.h"
+#include "widgets/object_names.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace quillet::info {
+namespace {
+
+const QString kHelpCaption = QStringLiteral("Help and Tips");
+const QString kAboutCaption = QStringLiteral("About Quillet");
+
+template <typename Label = QLabel> Label* makeLabel(const char* name, const QString& text) {
+    auto* label = new Label(text);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* makePicture(const char* name, const QPixmap& pixmap) {
+    auto* picture = new QLabel;
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+} // namespace
+
+HelpAboutWindow::HelpAboutWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    setObjectName(QString::fromLatin1(names::helpAboutWindow));
+    setWindowTitle(kHelpCaption);
+
+    introText_ = makeLabel(
+        "introText",
+        QStringLiteral(
+            "Quillet is designed to export your Outlook autocomple cache (NK2) file to a comma "
+            "-or- tab separated value (CSV or TXT) file. After exporting your csv (or txt), you "
+            "may then import the file into Outlook contacts or any other program that accepts "
+            "the separated value format."));
+    helpTitle_ =
+        makeLabel("helpTitle", QStringLiteral("How to export your NK2 file to CSV and then "
+                                              "import into Microsoft Outlook 2003"));
+    QFont titleFont = helpTitle_->font();
+    titleFont.setBold(true);
+    helpTitle_->setFont(titleFont);
+    step1_ = makeLabel("step1", QStringLiteral("1. Use the check boxes to determine which "
+                                               "types of Addresses and optional Names to "
+                                               "import."));
+    step2_ = makeLabel(
+        "step2",
+        QStringLiteral(
+            "2. Click the BROWSE button to locate and open your NK2 file. If it is auto "
+            "detected, the folder will be displayed. Simply choose a NK2 file at this point.The "
+            "NK2 file is typically found under C:\\Documents and Settings\\PROFILENAME\\"
+            "Application Data\\Microsoft\\Outlook\\Outlook.NK2 where 'profilename' is (usually) "
+            "your username or username.domain name."));
+    step3_ = makeLabel(
+        "step3",
+        QStringLiteral("3. The e-mail address and name list populates, now Add/Remove addresses "
+                       "and press Export. By default your CSV file is saved at the My Documents "
+                       "folder with the name 'quillet.csv'"));
+    step4_ = makeLabel(
+        "step4",
+        QStringLiteral("4. Open Outlook and click the CONTACTS button. Next go to FILE -> IMPORT "
+                       "AND EXPORT -> IMPORT FROM ANOTHER PROGRAM OR FILE. click next"));
+    step5_ = makeLabel("step5",
+                       QStringLiteral("5. Choose COMMA SEPARATED VALUES (WINDOWS), click next."));
+    step6_ = makeLabel("step6", QStringLiteral("6. Hit the Browse button and locate quillet.csv "
+                                               "(try looking in My Documents) then Press NEXT"));
+    step7_ = makeLabel("step7", QStringLiteral("7. Accept the default file save location "
+                                               "(Contacts). Press NEXT"));
+    step8_ = makeLabel("step8", QStringLiteral("8. Press finish"));
+    afterImportText_ = makeLabel(
+        "afterImportText",
+        QStringLiteral("Now all of your contacts should be imported into Outlook. Next time you "
+                       "send an e-mail, remember that you can type part of the e-mail address "
+                       "and then press CTRL + K to autocomplete the rest. This will now check "
+                       "against the names you just imported!"));
+
+    copyrightLine_ = makeLabel(
+        "copyrightLine", QString::fromLatin1(core::kProductLine.data(), core::kProductLine.size()) +
+                             QStringLiteral(", \u00A9 the Quillet project."));
+    ownerNote_ = makeLabel(
+        "ownerNote",
+        QStringLiteral("It is my sincere hope that you've found this utility of some value. It's "
+                       "als my intention that Quillet be very easy to use. This is my small "
+                       "contribution to the community. Thank you for supporting Quillet!"));
+    contactNote_ =
+        makeLabel("contactNote", QStringLiteral("Please send your questions, comments, and "
+                                                "concerns to my e-mail address below. I would "
+                                                "like to hear from you!"));
+    ownerPicture_ = makePicture("ownerPicture", ownerPicture());
+    contactPicture_ =
+        makePicture("contactPicture", emailPicture(QString::fromLatin1(kContactEmail)));
+
+    updatesNote_ =
+        makeLabel("updatesNote", QStringLiteral("For updates and to make donations please "
+                                                "visit the Quillet project website:"));
+    webAddressLink_ =
+        makeLabel<ClickableLabel>(names::webAddressLink, QString::fromLatin1(kProjectWebAddress));
+    QFont webFont(QStringLiteral("Arial Black"));
+    webFont.setWeight(QFont::Black);
+    webAddressLink_->setFont(webFont);
+    webAddressLink_->setCursor(Qt::PointingHandCursor);
+    QPalette linkColours = webAddressLink_->palette();
+    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    webAddressLink_->setPalette(linkColours);
+    clickHint_ = makeLabel("clickHint", QStringLiteral(" (click letters above to visit now)"));
+    trademarkNote_ = makeLabel(
+        "trademarkNote",
+        QStringLiteral("Microsoft and Outlook are registered trademarks of Microsoft "
+                       "Corporation. Quillet is not affiliated with or endorsed by Microsoft "
+                       "Corporation."));
+    creditsHeading_ = makeLabel("creditsHeading", QStringLiteral("Credits:"));
+    creditsNote_ =
+        makeLabel("creditsNote", QStringLiteral("Thanks to the Quillet project's artists, who "
+                                                "drew the program's icons and pictures."));
+    thanksNote_ =
+        makeLabel("thanksNote", QStringLiteral("Thank you for using and supporting the Quillet "
+                                               "project! Without you, this wouldn't exist."));
+    closeHelpButton_ = new QPushButton(QStringLiteral("Close"));
+    closeHelpButton_->setObjectName(QString::fromLatin1(names::closeHelpButton));
+
+    // One column that scrolls: the Help view is taller than many screens.
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    for (QLabel* label : {introText_, helpTitle_, step1_, step2_, step3_, step4_, step5_, step6_,
+                          step7_, step8_, afterImportText_, copyrightLine_}) {
+        column->addWidget(label);
+    }
+    auto* ownerRow = new QHBoxLayout;
+    ownerRow->addWidget(ownerPicture_, 0, Qt::AlignTop);
+    ownerRow->addWidget(ownerNote_, 1);
+    column->addLayout(ownerRow);
+    column->addWidget(contactNote_);
+    column->addWidget(contactPicture_);
+    column->addSpacing(12);
+    for (QLabel* label : {updatesNote_, static_cast<QLabel*>(webAddressLink_), clickHint_,
+                          trademarkNote_, creditsHeading_, creditsNote_, thanksNote_}) {
+        column->addWidget(label);
+    }
+    column->addStretch(1);
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(page);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(closeHelpButton_);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(scroll);
+    outer->addLayout(buttons);
+    resize(560, 640);
+
+    connect(closeHelpButton_, &QPushButton::clicked, this, &HelpAboutWindow::closeClicked);
+    connect(webAddressLink_, &ClickableLabel::clicked, this, &HelpAboutWindow::webAddressClicked);
+    showView(View::Help);
+}
+
+void HelpAboutWindow::showHelpView() {
+    setEnabled(true);
+    show();
+    raise();
+    showView(View::Help);
+}
+
+void HelpAboutWindow::showAboutView() {
+    setEnabled(true);
+    show();
+    raise();
+    showView(View::About);
+}
+
+void HelpAboutWindow::showView(View view) {
+    const bool help = view == View::Help;
+    for (QLabel* label : {introText_, helpTitle_, step2_, step3_, step4_, step5_, step6_, step7_,
+                          step8_, afterImportText_, step1_}) {
+        label->setVisible(help);
+    }
+    for (QLabel* item :
+         {copyrightLine_, ownerNote_, contactNote_, ownerPicture_, contactPicture_}) {
+        item->setVisible(!help);
+    }
+    setWindowTitle(help ? kHelpCaption : kAboutCaption);
+}
+
+void HelpAboutWindow::closeClicked() {
+    setEnabled(false);
+    hide();
+}
+
+void HelpAboutWindow::webAddressClicked() {
+    openUrl_(QUrl(QString::fromLatin1(kProjectWebAddress)));
+}
+
+} // namespace quillet::info

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace quillet::info {
+
+class ClickableLabel;
+
+// The help and About window: one window, two views. It is created once and then only shown
+// and hidden, so it keeps the last view chosen.
+class HelpAboutWindow : public QWidget {
+    Q_OBJECT
+public:
+    using UrlOpener = std::function<void(const QUrl&)>;
+
+    explicit HelpAboutWindow(QWidget* parent = nullptr);
+
+    // Enable and show the window with the numbered steps for importing into Outlook.
+    void showHelpView();
+    // Enable and show the window with the version, owner and contact notes.
+    void showAboutView();
+
+    // Replaces how the project's web page is opened (the user's browser by default).
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+
+private:
+    enum class View { Help, About };
+
+    void showView(View view);
+    void closeClicked();
+    void webAddressClicked();
+
+    QPushButton* closeHelpButton_;
+    QLabel* ownerPicture_;
+    QLabel* contactPicture_;
+    QLabel* introText_;
+    QLabel* helpTitle_;
+    QLabel* step2_;
+    QLabel* step3_;
+    QLabel* step4_;
+    QLabel* step5_;
+    QLabel* step6_;
+    QLabel* step7_;
+    QLabel* step8_;
+    QLabel* afterImportText_;
+    QLabel* updatesNote_;
+    QLabel* trademarkNote_;
+    ClickableLabel* webAddressLink_;
+    QLabel* clickHint_;
+    QLabel* creditsNote_;
+    QLabel* creditsHeading_;
+    QLabel* thanksNote_;
+    QLabel* step1_;
+    QLabel* copyrightLine_;
+    QLabel* ownerNote_;
+    QLabel* contactNote_;
+    UrlOpener openUrl_;
+};
+
+} // namespace quillet::info

@@ -1,0 +1,64 @@
+#include "listview/add_entry_dialog.h"
+
+#include "listview/dialog_controls.h"
+#include "widgets/address_grid.h"
+#include "widgets/address_table.h"
+#include "widgets/object_names.h"
+#include "widgets/only_child.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quillet::listview {
+
+AddEntryDialog& AddEntryDialog::of(QWidget& window, widgets::AddressTable& table) {
+    return widgets::onlyChild<AddEntryDialog>(
+        window, [&window, &table] { return new AddEntryDialog(window, table); });
+}
+
+AddEntryDialog::AddEntryDialog(QWidget& window, widgets::AddressTable& table)
+    : QDialog(&window), table_(table) {
+    frameDialog(*this, names::addEntryDialog, QStringLiteral("Add name and e-mail address"), 5865,
+                2175);
+    greyLabel(*this, "newNameLabel", QStringLiteral("Name:"), 120, 120, 615, 255);
+    nameEdit_ = textBox(*this, names::newNameEdit, 120, 360, 5655, 390);
+    greyLabel(*this, "newAddressLabel", QStringLiteral("E-mail Address:"), 120, 840, 1455, 255);
+    addressEdit_ = textBox(*this, names::newAddressEdit, 120, 1080, 5655, 375);
+    auto* addButton =
+        button(*this, names::confirmAddButton, QStringLiteral("Add"), 120, 1680, 2775, 375);
+    auto* cancelButton =
+        button(*this, names::cancelAddButton, QStringLiteral("Cancel"), 3000, 1680, 2775, 375);
+    setTabOrder(nameEdit_, addressEdit_);
+    setTabOrder(addressEdit_, addButton);
+    setTabOrder(addButton, cancelButton);
+
+    connect(addButton, &QPushButton::clicked, this, &AddEntryDialog::add);
+    connect(cancelButton, &QPushButton::clicked, this, &AddEntryDialog::hideAndEmpty);
+}
+
+void AddEntryDialog::present() {
+    showWithCaret(*this, *nameEdit_);
+}
+
+void AddEntryDialog::add() {
+    // Taken as typed: no trimming and no checks, so an empty entry is allowed and a tab in a
+    // box moves the rest of the row one column on.
+    widgets::AddressGrid& grid = table_.grid();
+    const int number = grid.rows() + 1;
+    grid.addItem(QString::number(number) + u'\t' + nameEdit_->text() + u'\t' +
+                 addressEdit_->text() + u'\t');
+    table_.setEntryCount(grid.rows());
+    hideAndEmpty();
+}
+
+void AddEntryDialog::reject() {
+    hideAndEmpty();
+}
+
+void AddEntryDialog::hideAndEmpty() {
+    hide();
+    nameEdit_->clear();
+    addressEdit_->clear();
+}
+
+} // namespace quillet::listview

@@ -1,0 +1,64 @@
+#include "nk2/table_loader_host.h"
+
+#include "platform/cooperative_wait.h"
+#include "widgets/address_grid.h"
+#include "widgets/address_table.h"
+#include "widgets/status_banner.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace quillet::nk2 {
+
+TableLoaderHost::~TableLoaderHost() {
+    setBusy(false);
+}
+
+void TableLoaderHost::setStatus(const std::string& bannerText) {
+    controls_.banner.setMessage(QString::fromStdString(bannerText));
+}
+
+void TableLoaderHost::setEntryCount(long count) {
+    controls_.table.setEntryCount(count);
+}
+
+void TableLoaderHost::wait(core::WaitTicks pause) {
+    platform::wait(pause);
+}
+
+void TableLoaderHost::setBusy(bool busy) {
+    // The loader asks for the hourglass at every step; Qt stacks override cursors, so only
+    // the first request sets one and only the matching release restores it.
+    if (busy == busyShown_) {
+        return;
+    }
+    busyShown_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void TableLoaderHost::flashPleaseWait() {
+    controls_.banner.flashPleaseWait();
+}
+
+void TableLoaderHost::enableButtons() {
+    controls_.browseButton.setEnabled(true);
+    controls_.exportButton.setEnabled(true);
+}
+
+void TableLoaderHost::appendRow(const std::string& tabJoined) {
+    controls_.table.grid().addItem(QString::fromStdString(tabJoined));
+}
+
+int TableLoaderHost::rowCount() const {
+    return controls_.table.grid().rows();
+}
+
+core::LoadLists& TableLoaderHost::lists() {
+    return controls_.table.lists();
+}
+
+} // namespace quillet::nk2

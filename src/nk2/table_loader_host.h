@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/loader_host.h"
+#include "nk2/browse_controls.h"
+
+namespace quillet::nk2 {
+
+// The loader's host in the main window: the banner, the entry count, the grid and the working
+// lists, the cooperative wait, and the hourglass as the application's override cursor.
+class TableLoaderHost : public core::LoaderHost {
+public:
+    explicit TableLoaderHost(const BrowseControls& controls) : controls_(controls) {}
+    ~TableLoaderHost() override;
+
+    TableLoaderHost(const TableLoaderHost&) = delete;
+    TableLoaderHost& operator=(const TableLoaderHost&) = delete;
+
+    void setStatus(const std::string& bannerText) override;
+    void setEntryCount(long count) override;
+    void wait(core::WaitTicks pause) override;
+    void setBusy(bool busy) override;
+    void flashPleaseWait() override;
+    void enableButtons() override;
+    void appendRow(const std::string& tabJoined) override;
+    int rowCount() const override;
+    core::LoadLists& lists() override;
+
+private:
+    const BrowseControls& controls_;
+    bool busyShown_ = false; // our override cursor is on the stack (at most one at a time)
+};
+
+} // namespace quillet::nk2

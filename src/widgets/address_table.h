@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/scratch_list.h"
+
+#include <QObject>
+
+class QLabel;
+
+namespace quillet::widgets {
+
+class AddressGrid;
+
+// What the features share about the address list: the grid, the "Entries Read" count beside it
+// and the loader's working lists, which live between loads.
+class AddressTable : public QObject {
+    Q_OBJECT
+
+public:
+    AddressTable(AddressGrid& grid, QLabel& entryCount, QObject* parent);
+
+    AddressGrid& grid() const { return grid_; }
+    core::LoadLists& lists() { return lists_; }
+
+    void setEntryCount(long count);
+    QString entryCountText() const;
+
+private:
+    AddressGrid& grid_;
+    QLabel& entryCount_;
+    core::LoadLists lists_;
+};
+
+} // namespace quillet::widgets
