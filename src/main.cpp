@@ -1,8 +1,16 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <span>
 
 int main(int argc, char** argv) {
+    // Answered before any window system is contacted, so they work without a display.
+    const auto commandLine = quillet::app::parseWindowCommandLine(
+        std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
+    if (commandLine.request != quillet::app::WindowCommandLine::Request::Window) {
+        return quillet::app::answerWithoutWindow(commandLine, QUILLET_VERSION);
+    }
     QApplication app(argc, argv);
     quillet::app::MainWindow window;
     window.start();

@@ -72,7 +72,11 @@ void MainWindow::wireWindowCommands() {
     };
     connect(view_->smtpBox, &QCheckBox::toggled, this, follow);
     connect(view_->exchangeBox, &QCheckBox::toggled, this, follow);
-    connect(view_->exitAction, &QAction::triggered, this, [] { endProcess(); });
+    connect(view_->exitAction, &QAction::triggered, this, [this] {
+        if (view_->addressTable->confirmDiscard(*this, QStringLiteral("Exit"))) {
+            endProcess();
+        }
+    });
     connect(view_->sortAction, &QAction::triggered, this, [this] {
         view_->addressTable->lists().sorted.clear();
         view_->addressTable->lists().addresses.clear();
@@ -86,13 +90,17 @@ void MainWindow::wireFeatures() {
     exportCommand_ = std::make_unique<exporter::ExportCommand>(exporter::ExportCommand::Controls{
         *this, *v.addressGrid, *v.fileTypeBox, *v.exportPathEdit, *v.statusBanner});
     exporter::keepTypedText(*v.fileTypeBox);
-    connect(v.exportButton, &QPushButton::clicked, this, [this] { exportCommand_->exportNow(); });
+    connect(v.exportButton, &QPushButton::clicked, this, [this] {
+        if (exportCommand_->exportNow()) {
+            view_->addressTable->markExported();
+        }
+    });
     connect(v.fileTypeBox, &QComboBox::activated, this,
             [this] { exportCommand_->fileTypePicked(); });
 
     // The list: grid click and search, the list controls, the Edit menu.
     gridSearch_ = std::make_unique<listview::GridSearch>(listview::GridSearch::Controls{
-        *this, *v.addressGrid, *v.searchEdit, *v.searchByName, *v.clipboardEdit, *v.statusBanner});
+        *this, *v.addressTable, *v.searchEdit, *v.searchByName, *v.clipboardEdit, *v.statusBanner});
     connect(v.addressGrid, &widgets::AddressGrid::clickedByUser, this,
             [this] { gridSearch_->gridClicked(); });
     connect(v.searchEdit, &QLineEdit::textChanged, this, [this] { gridSearch_->searchChanged(); });
@@ -134,6 +142,10 @@ void MainWindow::wireFeatures() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!view_->addressTable->confirmDiscard(*this, QStringLiteral("Exit"))) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProcess();
 }

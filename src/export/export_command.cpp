@@ -69,7 +69,7 @@ void ExportCommand::reportAbort() {
     platform::wait(kShowPause);
 }
 
-void ExportCommand::exportNow() {
+bool ExportCommand::exportNow() {
     // The grid holds at most 32,767 rows, so the count fits the program's 16-bit counters.
     const int rowCount = controls_.grid.rows();
     QLineEdit& pathEdit = controls_.exportPathEdit;
@@ -78,7 +78,7 @@ void ExportCommand::exportNow() {
                                        confirmationText(pathEdit.text()));
     if (answer != platform::MessageBox::Answer::Yes) {
         reportAbort();
-        return;
+        return false;
     }
 
     // Built whole and written in one append: the file gains every line or none, and the
@@ -90,10 +90,11 @@ void ExportCommand::exportNow() {
         controls_.banner.setMessage(QStringLiteral("File NOT exported! Could not write ") +
                                     pathEdit.text() + QStringLiteral(": ") +
                                     QString::fromLocal8Bit(*failure));
-        return;
+        return false;
     }
     controls_.banner.setMessage(QStringLiteral("File successfully written to ") + pathEdit.text());
     platform::wait(kShowPause);
+    return true;
 }
 
 void ExportCommand::fileTypePicked() {

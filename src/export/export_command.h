@@ -25,7 +25,8 @@ public:
 
     explicit ExportCommand(const Controls& controls) : controls_(controls) {}
 
-    void exportNow();
+    // True when the whole export is in the file.
+    bool exportNow();
     void fileTypePicked();
 
 private:

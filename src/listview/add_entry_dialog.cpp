@@ -48,6 +48,7 @@ void AddEntryDialog::add() {
     grid.addItem(QString::number(number) + u'\t' + nameEdit_->text() + u'\t' +
                  addressEdit_->text() + u'\t');
     table_.setEntryCount(grid.rows());
+    table_.markEdited();
     hideAndEmpty();
 }
 

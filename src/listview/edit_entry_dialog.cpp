@@ -2,6 +2,7 @@
 
 #include "listview/dialog_controls.h"
 #include "widgets/address_grid.h"
+#include "widgets/address_table.h"
 #include "widgets/object_names.h"
 #include "widgets/only_child.h"
 
@@ -10,13 +11,13 @@
 
 namespace quillet::listview {
 
-EditEntryDialog& EditEntryDialog::of(QWidget& window, widgets::AddressGrid& grid) {
+EditEntryDialog& EditEntryDialog::of(QWidget& window, widgets::AddressTable& table) {
     return widgets::onlyChild<EditEntryDialog>(
-        window, [&window, &grid] { return new EditEntryDialog(window, grid); });
+        window, [&window, &table] { return new EditEntryDialog(window, table); });
 }
 
-EditEntryDialog::EditEntryDialog(QWidget& window, widgets::AddressGrid& grid)
-    : QDialog(&window), grid_(grid) {
+EditEntryDialog::EditEntryDialog(QWidget& window, widgets::AddressTable& table)
+    : QDialog(&window), table_(table) {
     frameDialog(*this, names::editEntryDialog, QStringLiteral("Edit Entry"), 5865, 1440);
     greyLabel(*this, "entryLabel", QStringLiteral("Edit Entry:"), 120, 120, 975, 255);
     entryEdit_ = textBox(*this, names::entryEdit, 120, 360, 5655, 375);
@@ -42,7 +43,11 @@ void EditEntryDialog::present() {
 void EditEntryDialog::save() {
     const QString text = entryEdit_->text();
     hide();
-    grid_.setText(text);
+    widgets::AddressGrid& grid = table_.grid();
+    if (grid.rows() > 0) {
+        grid.setText(text);
+        table_.markEdited();
+    }
 }
 
 void EditEntryDialog::cancel() {

@@ -5,7 +5,7 @@
 class QLineEdit;
 
 namespace quillet::widgets {
-class AddressGrid;
+class AddressTable;
 }
 
 namespace quillet::listview {
@@ -18,7 +18,7 @@ class EditEntryDialog : public QDialog {
 
 public:
     // The window's edit dialog, created hidden if it does not exist yet.
-    static EditEntryDialog& of(QWidget& window, widgets::AddressGrid& grid);
+    static EditEntryDialog& of(QWidget& window, widgets::AddressTable& table);
 
     void setEntryText(const QString& text);
 
@@ -29,7 +29,7 @@ public:
     void reject() override;
 
 private:
-    EditEntryDialog(QWidget& window, widgets::AddressGrid& grid);
+    EditEntryDialog(QWidget& window, widgets::AddressTable& table);
 
     // Save to List: hides the dialog and writes the text into the cell current now. With no
     // rows there is no cell, and nothing is written.
@@ -37,7 +37,7 @@ private:
     // Cancel: hides the dialog and empties the text box.
     void cancel();
 
-    widgets::AddressGrid& grid_;
+    widgets::AddressTable& table_;
     QLineEdit* entryEdit_;
 };
 

@@ -4,6 +4,7 @@
 #include "listview/status_texts.h"
 #include "platform/beep.h"
 #include "widgets/address_grid.h"
+#include "widgets/address_table.h"
 #include "widgets/status_banner.h"
 
 #include <QLineEdit>
@@ -29,7 +30,7 @@ int findWholeText(const widgets::AddressGrid& grid, int column, const QString& t
 } // namespace
 
 void GridSearch::gridClicked() {
-    widgets::AddressGrid& grid = controls_.grid;
+    widgets::AddressGrid& grid = controls_.table.grid();
     const int rows = grid.rows();
     if (rows == 0) {
         return; // no cell to copy, no row to count
@@ -37,7 +38,7 @@ void GridSearch::gridClicked() {
     grid.wheelFollowTopRow();
     const QString cell = grid.text();
     controls_.clipboardEdit.setText(cell);
-    EditEntryDialog::of(controls_.window, grid).setEntryText(cell);
+    EditEntryDialog::of(controls_.window, controls_.table).setEntryText(cell);
     controls_.banner.setMessage(selectionStatus(rows, grid.row()));
 }
 
@@ -47,7 +48,7 @@ void GridSearch::searchChanged() {
     if (text.isEmpty()) {
         return;
     }
-    widgets::AddressGrid& grid = controls_.grid;
+    widgets::AddressGrid& grid = controls_.table.grid();
     const int row = findWholeText(grid, column, text);
     if (row < 0) {
         platform::beep();

@@ -5,7 +5,7 @@ class QRadioButton;
 class QWidget;
 
 namespace quillet::widgets {
-class AddressGrid;
+class AddressTable;
 class StatusBanner;
 } // namespace quillet::widgets
 
@@ -16,7 +16,7 @@ class GridSearch {
 public:
     struct Controls {
         QWidget& window; // owns the edit dialog
-        widgets::AddressGrid& grid;
+        widgets::AddressTable& table;
         QLineEdit& searchEdit;
         const QRadioButton& searchByName;
         QLineEdit& clipboardEdit;

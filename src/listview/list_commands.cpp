@@ -21,7 +21,7 @@ void ListCommands::edit() {
     if (grid.rows() == 0) {
         return;
     }
-    EditEntryDialog& dialog = EditEntryDialog::of(controls_.window, grid);
+    EditEntryDialog& dialog = EditEntryDialog::of(controls_.window, controls_.table);
     dialog.setEntryText(grid.text());
     dialog.present();
 }
@@ -29,6 +29,9 @@ void ListCommands::edit() {
 void ListCommands::remove() {
     // Rows keep the numbers they were given; nothing is renumbered.
     widgets::AddressGrid& grid = controls_.table.grid();
+    if (grid.rows() > 0) {
+        controls_.table.markEdited();
+    }
     if (grid.rows() >= 2) {
         const int row = grid.row();
         const int col = grid.col();
@@ -41,6 +44,10 @@ void ListCommands::remove() {
 }
 
 void ListCommands::clear() {
+    if (!controls_.table.confirmDiscard(controls_.window, QStringLiteral("Clear the list"))) {
+        return;
+    }
+    controls_.table.markExported(); // nothing left to lose
     core::LoadLists& lists = controls_.table.lists();
     lists.addresses.clear();
     lists.names.clear();

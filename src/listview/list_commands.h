@@ -27,7 +27,8 @@ public:
     void edit();
     // Removes the current row; the row that moves up into the gap becomes current.
     void remove();
-    // Empties the list, the count and the load's address lists, and shows the start hint.
+    // Empties the list, the count and the load's address lists, and shows the start hint; asks
+    // first when the list holds unexported edits.
     void clear();
 
 private:

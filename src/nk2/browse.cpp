@@ -7,6 +7,8 @@
 #include "platform/folder_search.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
+#include "widgets/address_grid.h"
+#include "widgets/address_table.h"
 #include "widgets/object_names.h"
 #include "widgets/start_here_hint.h"
 #include "widgets/status_banner.h"
@@ -114,7 +116,13 @@ void Browse::load(const QString& path) {
             QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
         return;
     }
+    const int rowsBefore = controls_.table.grid().rows();
     core::loadNk2(file.bytes, loadOptions(controls_), host);
+    if (controls_.table.grid().rows() == rowsBefore) {
+        // Otherwise the load would end on "100% done." as if something had been found.
+        controls_.banner.setMessage(QStringLiteral("No e-mail addresses were found in ") + path +
+                                    QLatin1Char('.'));
+    }
 }
 
 } // namespace quillet::nk2

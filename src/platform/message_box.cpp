@@ -31,6 +31,16 @@ MessageBox::Answer MessageBox::question(QWidget* parent, const QString& title,
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+MessageBox::Answer MessageBox::riskyQuestion(QWidget* parent, const QString& title,
+                                             const QString& text) {
+    if (const auto queued = note(title, text)) {
+        return *queued;
+    }
+    const auto button = QMessageBox::warning(parent, title, text,
+                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 void MessageBox::message(QWidget* parent, const QString& title, const QString& text) {
     if (note(title, text)) {
         return;

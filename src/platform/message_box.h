@@ -20,6 +20,10 @@ public:
     // Yes and No buttons, the information icon, Yes the default.
     static Answer question(QWidget* parent, const QString& title, const QString& text);
 
+    // Yes and No buttons, the warning icon, No the default: for a question whose Yes loses
+    // something.
+    static Answer riskyQuestion(QWidget* parent, const QString& title, const QString& text);
+
     // Only an OK button and no icon.
     static void message(QWidget* parent, const QString& title, const QString& text);
 

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QLabel;
+class QWidget;
 
 namespace quillet::widgets {
 
@@ -24,10 +25,21 @@ public:
     void setEntryCount(long count);
     QString entryCountText() const;
 
+    // Whether rows were added, edited or removed by hand since the last successful export (or
+    // since the list was emptied). Loaded rows alone do not count: the file can be loaded again.
+    bool hasUnexportedEdits() const { return unexportedEdits_; }
+    void markEdited() { unexportedEdits_ = true; }
+    void markExported() { unexportedEdits_ = false; }
+
+    // True when the list may be thrown away: it holds no unexported edits, or the user said Yes
+    // to the question "<what> anyway?" (No is the default).
+    bool confirmDiscard(QWidget& window, const QString& what) const;
+
 private:
     AddressGrid& grid_;
     QLabel& entryCount_;
     core::LoadLists lists_;
+    bool unexportedEdits_ = false;
 };
 
 } // namespace quillet::widgets
