@@ -53,10 +53,12 @@ std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions&
     for (const std::string& address : shown) {
         shownKeys.insert(addressKey(address));
     }
-    // A grid cell ends at a NUL, so an address holding one is shown up to it.
+    // Compared as the grid would show the entry's row: cells end at a NUL, and a tab in the
+    // name or the address moves text into the next cell.
     std::size_t missed = 0;
     for (const NamedAddress& entry : structureAddresses(structure, options)) {
-        missed += shownKeys.count(addressKey(cutAtNul(entry.address))) == 0 ? 1 : 0;
+        const auto cells = splitRowText(rowText(0, entry.name, entry.address, AddressForm::Utf8));
+        missed += shownKeys.count(addressKey(cells[2])) == 0 ? 1 : 0;
     }
     return missed;
 }

@@ -29,8 +29,8 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
 // the text is Windows-1252, else ASCII letters lower-cased.
 std::string addressKey(std::string_view utf8);
 
-// How many of structureAddresses' addresses are not among `shown` (UTF-8 addresses, compared by
-// addressKey).
+// How many of structureAddresses' addresses are not among `shown` (the grid's address cells,
+// UTF-8), each taken as the grid would show its row and compared by addressKey.
 std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
                                const std::vector<std::string>& shown);
 

@@ -58,6 +58,11 @@ Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), cont
 }
 
 void Browse::withDialog() {
+    withDialog([this](std::string_view fileBytes, const core::LoadOptions& options,
+                      core::LoaderHost& host) { scan(fileBytes, options, host); });
+}
+
+void Browse::withDialog(const Reading& reading) {
     if (running_) {
         return;
     }
@@ -72,7 +77,7 @@ void Browse::withDialog() {
         core::finishWithoutFile(host);
         return;
     }
-    load(path);
+    load(path, reading);
 }
 
 void Browse::file(const QString& path) {
@@ -81,7 +86,8 @@ void Browse::file(const QString& path) {
     }
     const RunningFlag running(running_);
     if (start()) {
-        load(path);
+        load(path, [this](std::string_view fileBytes, const core::LoadOptions& options,
+                          core::LoaderHost& host) { scan(fileBytes, options, host); });
     }
 }
 
@@ -103,7 +109,7 @@ bool Browse::start() {
 }
 
 // From the chosen file to the last grid row.
-void Browse::load(const QString& path) {
+void Browse::load(const QString& path, const Reading& reading) {
     TableLoaderHost host(controls_);
     controls_.banner.setMessage(core::BannerMessage::ClickBrowse);
     const core::FileBytes file = core::readFileBytes(QFile::encodeName(path).toStdString());
@@ -114,7 +120,15 @@ void Browse::load(const QString& path) {
             QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
         return;
     }
-    core::loadNk2(file.bytes, loadOptions(controls_), host);
+    reading(file.bytes, loadOptions(controls_), host);
+}
+
+void Browse::scan(std::string_view fileBytes, const core::LoadOptions& options,
+                  core::LoaderHost& host) const {
+    core::loadNk2(fileBytes, options, host);
+    if (afterScan_) {
+        afterScan_(fileBytes, options);
+    }
 }
 
 } // namespace quillet::nk2
