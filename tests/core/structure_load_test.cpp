@@ -100,3 +100,55 @@ TEST(StructureLoad, AddressKeyFoldsLettersOnly) {
     EXPECT_EQ(addressKey("王@X.CN"), addressKey("王@x.cn"));
     EXPECT_NE(addressKey("a@x.org"), addressKey("b@x.org"));
 }
+
+namespace {
+
+// One item of 8-bit texts by property id, in a file with the format's header and footer.
+std::string fileWithOneItem(const std::vector<std::pair<std::uint16_t, std::string>>& texts) {
+    std::string file("\x0D\xF0\xAD\xBA\x0A\0\0\0\0\0\0\0\x01\0\0\0", 16);
+    const auto u32 = [&file](std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            file += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+    };
+    u32(static_cast<std::uint32_t>(texts.size()));
+    for (const auto& [property, text] : texts) {
+        u32(0x001Eu | static_cast<std::uint32_t>(property) << 16);
+        file.append(12, '\0');
+        u32(static_cast<std::uint32_t>(text.size() + 1));
+        file += text + '\0';
+    }
+    file.append(12, '\0');
+    return file;
+}
+
+} // namespace
+
+TEST(StructureLoad, AnExchangeEntryGivesItsSmtpAddressToo) {
+    const std::string dn = "/o=Example/ou=Site/CN=RECIPIENTS/CN=ann";
+    const std::string both = fileWithOneItem(
+        {{0x3001, "Ann Lee"}, {0x3002, "EX"}, {0x3003, dn}, {0x39FE, "ann@example.org"}});
+    const auto structure = readNk2Structure(both);
+    ASSERT_TRUE(structure.complete) << structure.problem;
+    ASSERT_EQ(structure.items.size(), 1u);
+    EXPECT_EQ(structure.items[0].address, "ann");
+    EXPECT_EQ(structure.items[0].smtpAddress, "ann@example.org");
+
+    const auto rows = [&](const LoadOptions& options) {
+        RecordingHost host;
+        loadNk2Structure(both, options, host);
+        return host.rows();
+    };
+    EXPECT_EQ(rows(kBoth), (Texts{"1\tAnn Lee\tann\t", "2\tAnn Lee\tann@example.org\t"}));
+    EXPECT_EQ(rows(kSmtpOnly), (Texts{"1\tAnn Lee\tann@example.org\t"}));
+    EXPECT_EQ(rows(kDomainOnly), (Texts{"1\tAnn Lee\tann\t"}));
+
+    // Without an address type the address tells; other types are no recipient of ours.
+    EXPECT_EQ(readNk2Structure(fileWithOneItem({{0x3003, dn}})).items.at(0).type,
+              quillet::core::AddressType::Exchange);
+    EXPECT_EQ(readNk2Structure(fileWithOneItem({{0x3003, "bo@x.org"}})).items.at(0).type,
+              quillet::core::AddressType::Smtp);
+    EXPECT_TRUE(
+        readNk2Structure(fileWithOneItem({{0x3002, "FAX"}, {0x3003, "123"}})).items.empty());
+    EXPECT_TRUE(readNk2Structure(fileWithOneItem({{0x3001, "No Address"}})).items.empty());
+}
