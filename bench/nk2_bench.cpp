@@ -3,6 +3,7 @@
 #include "core/load_context.h"
 #include "core/nk2_load.h"
 #include "core/nk2_scan.h"
+#include "core/structure_load.h"
 #include "nk2_generator.h"
 
 #include <benchmark/benchmark.h>
@@ -37,6 +38,34 @@ BENCHMARK_CAPTURE(fullLoad, both_types, quillet::core::LoadOptions{})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(fullLoad, smtp_only, quillet::core::LoadOptions{true, false, true, false})
     ->Unit(benchmark::kMillisecond);
+
+// The structural reading of the same file: every item, no step budget.
+void structureRead(benchmark::State& state) {
+    const std::string& file = limitsFile();
+    std::size_t items = 0;
+    for (auto _ : state) {
+        const quillet::core::Nk2Structure read = quillet::core::readNk2Structure(file);
+        items = read.items.size();
+        benchmark::DoNotOptimize(read.items.data());
+    }
+    state.counters["items"] = static_cast<double>(items);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
+}
+BENCHMARK(structureRead)->Unit(benchmark::kMillisecond);
+
+// The structural load as --read structure runs it: reading, distinct addresses, rows.
+void structureLoad(benchmark::State& state) {
+    const std::string& file = limitsFile();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        HeadlessHost host;
+        quillet::core::loadNk2Structure(file, {}, host);
+        rows = host.rows().size();
+        benchmark::DoNotOptimize(host.rows().data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(structureLoad)->Unit(benchmark::kMillisecond);
 
 // Files of a given size whose markers stay below the step limits, so both scans read them whole.
 const std::string& fileOfSize(std::int64_t bytes) {

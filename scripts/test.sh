@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite: once normally,
-# then the NK2 fuzzer for a minute over the checked-in seeds, then the suite once more under
+# then the NK2 loader's fuzzer for a minute and the structural reader's for half a minute over
+# the checked-in seeds, then the suite once more under
 # AddressSanitizer + UndefinedBehaviorSanitizer. "--quick" runs the normal suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,5 +22,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 build/fuzz/fuzz/nk2_load_fuzzer -max_total_time=60 -print_final_stats=1 "$scratch" fuzz/corpus \
     examples 2>&1 | tail -n 12
+mkdir "$scratch/structure"
+build/fuzz/fuzz/nk2_structure_fuzzer -max_total_time=30 -print_final_stats=1 "$scratch/structure" \
+    fuzz/corpus examples 2>&1 | tail -n 12
 
 suite asan

@@ -13,6 +13,7 @@
 #include "listview/list_commands.h"
 #include "nk2/browse.h"
 #include "nk2/drop_loader.h"
+#include "nk2/read_every_entry.h"
 #include "widgets/address_grid.h"
 #include "widgets/address_table.h"
 #include "widgets/object_names.h"
@@ -133,12 +134,20 @@ void MainWindow::wireFeatures() {
     connect(v.helpButton, &QPushButton::clicked, this, [this] { infoCommands_->playMarquee(); });
 
     // Loading: Browse, File, Open, and an NK2 file dropped on the window.
-    browse_ = new nk2::Browse(nk2::BrowseControls{
-        *this, *v.browseButton, *v.exportButton, *v.smtpBox, *v.exchangeBox, *v.smtpNamesSwitch,
-        *v.exchangeNamesSwitch, v.startHere, *v.statusBanner, *v.addressTable});
+    const nk2::BrowseControls loading{
+        *this,           *v.browseButton,    *v.exportButton,        *v.smtpBox,
+        *v.exchangeBox,  *v.smtpNamesSwitch, *v.exchangeNamesSwitch, v.startHere,
+        *v.statusBanner, *v.addressTable};
+    browse_ = new nk2::Browse(loading);
     connect(v.browseButton, &QPushButton::clicked, this, [this] { browse_->withDialog(); });
     connect(v.openAction, &QAction::triggered, this, [this] { browse_->withDialog(); });
     new nk2::DropLoader(*this, *browse_);
+
+    // File, Read Every Entry...: every entry by the file's structure; it also tells, after each
+    // Browse, what the scan left out.
+    readEveryEntry_ = new nk2::ReadEveryEntry(loading, *browse_, *v.readEveryEntryAction);
+    connect(v.readEveryEntryAction, &QAction::triggered, this,
+            [this] { readEveryEntry_->withDialog(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,7 +16,8 @@ class ListCommands;
 } // namespace quillet::listview
 namespace quillet::nk2 {
 class Browse;
-}
+class ReadEveryEntry;
+} // namespace quillet::nk2
 
 namespace quillet::app {
 
@@ -45,7 +46,8 @@ private:
     void detectNk2File();
 
     std::unique_ptr<MainWindowView> view_;
-    nk2::Browse* browse_ = nullptr; // a child of the window
+    nk2::Browse* browse_ = nullptr;                 // a child of the window
+    nk2::ReadEveryEntry* readEveryEntry_ = nullptr; // a child of the window
     std::unique_ptr<listview::GridSearch> gridSearch_;
     std::unique_ptr<listview::ListCommands> listCommands_;
     std::unique_ptr<listview::ClipboardCommands> clipboardCommands_;

@@ -232,6 +232,9 @@ MainWindowView::MainWindowView(QMainWindow& window, QWidget& client) {
 
     fileMenu = topMenu(names::fileMenu, QStringLiteral("File"));
     openAction = item(fileMenu, names::openAction, QStringLiteral("Open"));
+    readEveryEntryAction =
+        item(fileMenu, names::readEveryEntryAction, QStringLiteral("Read Every Entry..."),
+             QKeySequence(Qt::CTRL | Qt::Key_R));
     clearAction = item(fileMenu, names::clearAction, QStringLiteral("Clear List"));
     exitAction = item(fileMenu, names::exitAction, QStringLiteral("&Exit"),
                       QKeySequence(Qt::CTRL | Qt::Key_E));

@@ -52,6 +52,7 @@ struct MainWindowView {
 
     QMenu* fileMenu;
     QAction* openAction;
+    QAction* readEveryEntryAction;
     QAction* clearAction;
     QAction* exitAction;
     QMenu* editMenu;

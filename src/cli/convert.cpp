@@ -3,6 +3,7 @@
 #include "core/file_bytes.h"
 #include "core/headless_host.h"
 #include "core/nk2_load.h"
+#include "core/structure_load.h"
 #include "exit_status.h"
 #include "export_step.h"
 #include "options.h"
@@ -25,6 +26,40 @@ int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::os
         }
     }
     return writeToStream(out, text, err);
+}
+
+std::vector<std::string> addressesFrom(const std::vector<core::GridRow>& rows, std::size_t first) {
+    std::vector<std::string> addresses;
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        addresses.push_back(rows[i][2]);
+    }
+    return addresses;
+}
+
+// Loads every file into the grid the way --read says. The scan is Browse's and may stop short
+// of a large file's end, so it is checked against the file's structure and a warning tells how
+// many addresses it left out; a structural reading that stopped early says where.
+void readFiles(const std::vector<std::string>& files, const ConvertOptions& options,
+               core::HeadlessHost& grid, std::ostream& err) {
+    std::size_t missed = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (options.read == ReadMode::Structure) {
+            const core::Nk2Structure read = core::loadNk2Structure(files[i], options.load, grid);
+            if (!read.complete) {
+                err << kProgram << ": warning: " << options.inputs[i] << ": "
+                    << core::structureProblemText(read) << "\n";
+            }
+            continue;
+        }
+        const std::size_t first = grid.rows().size();
+        core::loadNk2(files[i], options.load, grid);
+        missed += core::missedAddressCount(core::readNk2Structure(files[i]), options.load,
+                                           addressesFrom(grid.rows(), first));
+    }
+    if (missed > 0) {
+        err << kProgram << ": warning: the scan missed " << missed
+            << " addresses the files hold; --read structure reads every entry\n";
+    }
 }
 
 } // namespace
@@ -66,9 +101,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     }
 
     core::HeadlessHost grid;
-    for (const std::string& bytes : files) {
-        core::loadNk2(bytes, options.load, grid);
-    }
+    readFiles(files, options, grid, err);
     return options.list ? printList(grid.rows(), out, err)
                         : writeExport(grid.rows(), options, out, err);
 }

@@ -49,6 +49,12 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
         } else if (argument == "--no-domain") {
             options.load.exchange = false;
             options.load.namesForExchange = false;
+        } else if (argument == "--read") {
+            const std::string_view value = i + 1 < arguments.size() ? arguments[++i] : "";
+            if (value != "scan" && value != "structure") {
+                return badUsage("--read takes scan or structure");
+            }
+            options.read = value == "scan" ? ReadMode::Scan : ReadMode::Structure;
         } else if (argument == "-t" || argument == "-o") {
             if (i + 1 == arguments.size()) {
                 return badUsage("option " + std::string(argument) + " needs a value");
@@ -81,6 +87,9 @@ std::string usageText() {
            "  -o FILE      the export file, appended to (default, or -: standard output)\n"
            "  --no-smtp    leave out SMTP addresses\n"
            "  --no-domain  leave out Exchange (domain) addresses\n"
+           "  --read scan|structure\n"
+           "               scan: find addresses by their markers, as Browse does (default);\n"
+           "               structure: read every entry the file's layout holds\n"
            "  --help       show this text\n"
            "  --version    show the version\n"
            "\n"

@@ -8,12 +8,16 @@
 
 namespace quillet::cli {
 
+// How the NK2 files are read: Browse's marker scan, or every entry by the file's structure.
+enum class ReadMode { Scan, Structure };
+
 // What the command line asks for.
 struct ConvertOptions {
     bool list = false;            // print the rows instead of exporting them
     std::string fileType = "CSV"; // "CSV" or "TAB"
     std::string outputPath;       // the export file, appended to; empty: standard output
     core::LoadOptions load;       // both types unless --no-smtp / --no-domain
+    ReadMode read = ReadMode::Scan;
     std::vector<std::string> inputs;
 };
 

@@ -6,17 +6,19 @@
 
 namespace quillet::core {
 
-std::string rowText(long number, std::string_view name, std::string_view address) {
+std::string rowText(long number, std::string_view name, std::string_view address,
+                    AddressForm form) {
     std::string text = std::to_string(number);
     text += '\t';
     text += cutAtNul(name);
     text += '\t';
-    text += decodeCp1252(cutAtNul(address));
+    text += form == AddressForm::Utf8 ? std::string(cutAtNul(address))
+                                      : decodeCp1252(cutAtNul(address));
     text += '\t';
     return text;
 }
 
-void closingStep(LoadContext& load) {
+void closingStep(LoadContext& load, AddressForm form) {
     LoadLists& lists = load.lists;
     LoaderHost& host = load.host;
     lists.exchangeUnique.clear();
@@ -34,7 +36,7 @@ void closingStep(LoadContext& load) {
         const std::string_view name = cutAtNul(lists.names.item(i));
         const std::string_view address = cutAtNul(lists.addresses.item(i));
         if (!name.empty() || !address.empty()) {
-            host.appendRow(rowText(number, name, address));
+            host.appendRow(rowText(number, name, address, form));
         }
         host.setEntryCount(host.rowCount() + 1L);
         if (count > 0) {

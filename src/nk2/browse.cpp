@@ -60,6 +60,11 @@ Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), cont
 }
 
 void Browse::withDialog() {
+    withDialog([this](std::string_view fileBytes, const core::LoadOptions& options,
+                      core::LoaderHost& host) { scan(fileBytes, options, host); });
+}
+
+void Browse::withDialog(const Reading& reading) {
     if (running_) {
         return;
     }
@@ -74,7 +79,7 @@ void Browse::withDialog() {
         core::finishWithoutFile(host);
         return;
     }
-    load(path);
+    load(path, reading);
 }
 
 void Browse::file(const QString& path) {
@@ -83,7 +88,8 @@ void Browse::file(const QString& path) {
     }
     const RunningFlag running(running_);
     if (start()) {
-        load(path);
+        load(path, [this](std::string_view fileBytes, const core::LoadOptions& options,
+                          core::LoaderHost& host) { scan(fileBytes, options, host); });
     }
 }
 
@@ -105,7 +111,7 @@ bool Browse::start() {
 }
 
 // From the chosen file to the last grid row.
-void Browse::load(const QString& path) {
+void Browse::load(const QString& path, const Reading& reading) {
     TableLoaderHost host(controls_);
     controls_.banner.setMessage(core::BannerMessage::ClickBrowse);
     const core::FileBytes file = core::readFileBytes(QFile::encodeName(path).toStdString());
@@ -116,12 +122,21 @@ void Browse::load(const QString& path) {
             QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
         return;
     }
+    loadingPath_ = path;
+    reading(file.bytes, loadOptions(controls_), host);
+}
+
+void Browse::scan(std::string_view fileBytes, const core::LoadOptions& options,
+                  core::LoaderHost& host) const {
     const int rowsBefore = controls_.table.grid().rows();
-    core::loadNk2(file.bytes, loadOptions(controls_), host);
+    core::loadNk2(fileBytes, options, host);
     if (controls_.table.grid().rows() == rowsBefore) {
         // Otherwise the load would end on "100% done." as if something had been found.
-        controls_.banner.setMessage(QStringLiteral("No e-mail addresses were found in ") + path +
-                                    QLatin1Char('.'));
+        controls_.banner.setMessage(QStringLiteral("No e-mail addresses were found in ") +
+                                    loadingPath_ + QLatin1Char('.'));
+    }
+    if (afterScan_) {
+        afterScan_(fileBytes, options);
     }
 }
 

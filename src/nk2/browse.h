@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/loader_host.h"
+#include "core/nk2_load.h"
 #include "nk2/browse_controls.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <string_view>
 
 namespace quillet::nk2 {
 
@@ -14,6 +18,12 @@ class Browse : public QObject {
     Q_OBJECT
 
 public:
+    // What is done with the chosen file's bytes once read: by default Browse's scan.
+    using Reading = std::function<void(std::string_view fileBytes, const core::LoadOptions&,
+                                       core::LoaderHost&)>;
+    // Runs after each scan, once its closing step is done, with the same bytes and options.
+    using AfterScan = std::function<void(std::string_view fileBytes, const core::LoadOptions&)>;
+
     explicit Browse(const BrowseControls& controls);
 
     // Whether a Browse runs, from disabling the buttons to its last grid row. The buttons come
@@ -22,6 +32,10 @@ public:
 
     // Browse with the file-open dialog. Does nothing while a load runs.
     void withDialog();
+    // The same steps as withDialog, with another reading of the chosen file.
+    void withDialog(const Reading& reading);
+
+    void setAfterScan(AfterScan afterScan) { afterScan_ = std::move(afterScan); }
 
     // Browse for a file the user chose without the dialog: the same steps as withDialog, minus
     // the search for the dialog's initial folder and the dialog itself. Does nothing while a
@@ -32,9 +46,13 @@ private:
     class RunningFlag;
 
     bool start();
-    void load(const QString& path);
+    void load(const QString& path, const Reading& reading);
+    void scan(std::string_view fileBytes, const core::LoadOptions& options,
+              core::LoaderHost& host) const;
 
     BrowseControls controls_;
+    AfterScan afterScan_;
+    QString loadingPath_; // the file being read, for the banner
     bool running_ = false;
 };
 

@@ -34,6 +34,7 @@ inline constexpr char startHereArrow[] = "startHereArrow"; // prefix of its thre
 // Menus and their items.
 inline constexpr char fileMenu[] = "fileMenu";
 inline constexpr char openAction[] = "openAction";
+inline constexpr char readEveryEntryAction[] = "readEveryEntryAction";
 inline constexpr char clearAction[] = "clearAction";
 inline constexpr char exitAction[] = "exitAction";
 inline constexpr char editMenu[] = "editMenu";

@@ -44,6 +44,12 @@ protected:
         fs::create_directories(dir_);
         std::ofstream(dir_ / "nul-tab.nk2", std::ios::binary)
             << quillet::testdata::nk2File(quillet::testdata::entriesWithNulAndTab());
+        // Enough Exchange markers to use up the scans' shared step budget.
+        std::ofstream(dir_ / "large.nk2", std::ios::binary)
+            << quillet::testdata::nk2File(quillet::testdata::realisticEntries(3000, 3100, 5));
+        const std::string sampleBytes =
+            quillet::testdata::nk2File(quillet::testdata::sampleEntries());
+        std::ofstream(dir_ / "cut.nk2", std::ios::binary) << sampleBytes.substr(0, 1000);
     }
     static void TearDownTestSuite() { fs::remove_all(dir_); }
 
@@ -178,4 +184,43 @@ TEST_F(ConverterTest, FailedExportSaysWhyAndExitsWithFour) {
             << result.err;
     }
     EXPECT_FALSE(fs::exists(file("no")));
+}
+
+TEST_F(ConverterTest, ReadStructureListsEveryEntryWithItsName) {
+    const Result result = run({"--list", "--read", "structure", sample()});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto rows = lines(result.out);
+    ASSERT_EQ(rows.size(), 12u);
+    EXPECT_EQ(rows[0], "1\tMary Smith\tmary.smith@example.org\t");
+    EXPECT_EQ(rows[1], "2\tPaul Jones\tpjones\t");
+    EXPECT_EQ(rows[5], "6\t王芳\twang.fang@example.cn\t");
+    EXPECT_EQ(lines(run({"--list", "--read", "structure", "--no-smtp", sample()}).out).size(), 3u);
+
+    // A damaged file gives the entries before the damage and says where the reading stopped.
+    const Result cut = run({"--list", "--read", "structure", file("cut.nk2")});
+    EXPECT_EQ(cut.status, 0);
+    EXPECT_EQ(lines(cut.out).size(), 2u);
+    EXPECT_TRUE(cut.err.starts_with("quillet-convert: warning: " + file("cut.nk2") +
+                                    ": Read 2 of 12 entries; stopped at byte "))
+        << cut.err;
+
+    for (const auto& bad :
+         std::vector<std::vector<std::string>>{{"--read", "all", sample()}, {sample(), "--read"}}) {
+        EXPECT_EQ(run(bad).status, 2);
+    }
+}
+
+TEST_F(ConverterTest, ScanWarnsWhenTheStructureHoldsMore) {
+    const Result scan = run({"--list", file("large.nk2")});
+    EXPECT_EQ(scan.status, 0);
+    EXPECT_EQ(run({"--list", "--read", "scan", file("large.nk2")}).out, scan.out);
+    const auto warning = lines(scan.err);
+    ASSERT_EQ(warning.size(), 1u) << scan.err;
+    EXPECT_TRUE(warning[0].starts_with("quillet-convert: warning: the scan missed ")) << scan.err;
+    EXPECT_TRUE(warning[0].ends_with("; --read structure reads every entry")) << scan.err;
+
+    const Result structure = run({"--list", "--read", "structure", file("large.nk2")});
+    EXPECT_EQ(structure.err, "");
+    EXPECT_EQ(lines(structure.out).size(), 6100u);
 }

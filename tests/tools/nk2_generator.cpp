@@ -34,6 +34,8 @@ constexpr std::string_view kOneOffUid =
 constexpr std::string_view kExchangeUid =
     "\xDC\xA7\x40\xC8\xC0\x42\x10\x1A\xB4\xB9\x08\x00\x2B\x2F\xE1\x82"sv;
 
+constexpr std::uint64_t kLastWritten = 0x01DA3C457689C000;
+
 void putU16(std::string& out, std::uint32_t value) {
     out += static_cast<char>(value & 0xFF);
     out += static_cast<char>((value >> 8) & 0xFF);
@@ -181,8 +183,11 @@ std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout) 
         }
         row.appendTo(out);
     }
-    putU32(out, 4); // extra data the cache keeps after its rows
+    // The footer: a row of no values, then the time of the last write (a fixed FILETIME,
+    // 2024-01-01 00:00 UTC, so the same entries always give the same bytes).
     putU32(out, 0);
+    putU32(out, static_cast<std::uint32_t>(kLastWritten & 0xFFFFFFFF));
+    putU32(out, static_cast<std::uint32_t>(kLastWritten >> 32));
     return out;
 }
 

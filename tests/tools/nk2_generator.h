@@ -28,10 +28,10 @@ struct Layout {
 };
 
 // Header (magic, version 10.0, row count), one row of property values per entry, then the
-// footer. An SMTP row carries a one-off entry ID (display name, "SMTP", address) directly
-// followed by its search key "SMTP:" + upper-cased address; an Exchange row carries its
-// distinguished name as e-mail address (8-bit rows only), in its entry ID and, upper-cased,
-// in its search key "EX:...".
+// 12-byte footer (a zero value count and a fixed last-written time). An SMTP row carries a one-off
+// entry ID (display name, "SMTP", address) directly followed by its search key "SMTP:" +
+// upper-cased address; an Exchange row carries its distinguished name as e-mail address (8-bit rows
+// only), in its entry ID and, upper-cased, in its search key "EX:...".
 std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout = {});
 
 // The entries of examples/sample.nk2: SMTP and Exchange entries, 8-bit and Unicode names.

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads an NK2 file by its layout instead of scanning for markers: a 16-byte header (signature,
+// two version words, item count), the items (each a value count and that many 16-byte value
+// entries, variable-sized values followed by their byte size and bytes) and a 12-byte footer (a
+// zero value count and the time of the last write).
+namespace quillet::core {
+
+enum class AddressType { Smtp, Exchange };
+
+// What one item says about a recipient. Texts are UTF-8.
+struct Nk2Item {
+    std::string displayName;
+    AddressType type = AddressType::Smtp;
+    std::string address;     // SMTP: the address; Exchange: the text after "cn=Recipients/cn="
+    std::string smtpAddress; // an Exchange item's SMTP address, when it holds one
+};
+
+struct Nk2Structure {
+    std::vector<Nk2Item> items;  // items with an SMTP or Exchange address, in file order
+    std::uint32_t itemCount = 0; // as the header says
+    std::uint32_t itemsRead = 0; // whole items read before the end or the first inconsistency
+    bool complete = false;       // header, every item and the footer read as the format says
+    std::size_t stoppedAt = 0;   // byte offset of the first inconsistency
+    std::string problem;         // what was wrong there; empty when complete
+};
+
+// Reads the file up to its end or its first inconsistency; never reads outside `file`. Items
+// are taken only whole, so a damaged item adds nothing.
+Nk2Structure readNk2Structure(std::string_view file);
+
+// "Read N of M entries; stopped at byte X: PROBLEM." for an incomplete reading.
+std::string structureProblemText(const Nk2Structure& structure);
+
+} // namespace quillet::core

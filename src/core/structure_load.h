@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/loader_host.h"
+#include "core/nk2_load.h"
+#include "core/nk2_structure.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The structural reading as a way to load: every entry the file holds, rather than what the
+// marker scans find within their step budget.
+namespace quillet::core {
+
+// One grid row's name and address, both UTF-8.
+struct NamedAddress {
+    std::string name;
+    std::string address;
+};
+
+// The addresses of the chosen types, one per distinct address without regard to letter case,
+// each with the name of the first item that holds it. An Exchange item gives its Exchange
+// address and, when it holds one, its SMTP address.
+std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
+                                             const LoadOptions& options);
+
+// The key under which two addresses are the same: letters folded by Windows-1252 rules where
+// the text is Windows-1252, else ASCII letters lower-cased.
+std::string addressKey(std::string_view utf8);
+
+// How many of structureAddresses' addresses are not among `shown` (the grid's address cells,
+// UTF-8), each taken as the grid would show its row and compared by addressKey.
+std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
+                               const std::vector<std::string>& shown);
+
+// Reads the file by its structure and appends its addresses through the host, as the closing
+// step of Browse does (same banners, numbering on from the rows there are). Returns the
+// reading, so the caller can tell where an incomplete one stopped.
+Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,
+                              LoaderHost& host);
+
+} // namespace quillet::core

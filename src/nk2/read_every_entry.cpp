@@ -1,0 +1,75 @@
+#include "nk2/read_every_entry.h"
+
+#include "core/banner.h"
+#include "core/structure_load.h"
+#include "nk2/browse.h"
+#include "widgets/address_grid.h"
+#include "widgets/address_table.h"
+#include "widgets/status_banner.h"
+
+#include <QAction>
+#include <string>
+#include <vector>
+
+namespace quillet::nk2 {
+namespace {
+
+// The blank run that sets a banner message apart from the product line.
+constexpr int kBannerBlanks = 106;
+constexpr int kAddressColumn = 2;
+
+QString bannerWith(const QString& message) {
+    return QString::fromUtf8(core::kProductLine) + QString(kBannerBlanks, QLatin1Char(' ')) +
+           message;
+}
+
+} // namespace
+
+ReadEveryEntry::ReadEveryEntry(const BrowseControls& controls, Browse& browse,
+                               const QAction& menuItem)
+    : QObject(&controls.window), controls_(controls), browse_(browse), menuItem_(menuItem) {
+    browse_.setAfterScan([this](std::string_view fileBytes, const core::LoadOptions& options) {
+        tellWhatTheScanMissed(fileBytes, options);
+    });
+}
+
+void ReadEveryEntry::withDialog() {
+    browse_.withDialog([this](std::string_view fileBytes, const core::LoadOptions& options,
+                              core::LoaderHost& host) { read(fileBytes, options, host); });
+}
+
+void ReadEveryEntry::read(std::string_view fileBytes, const core::LoadOptions& options,
+                          core::LoaderHost& host) {
+    const core::Nk2Structure structure = core::loadNk2Structure(fileBytes, options, host);
+    if (!structure.complete) {
+        // After the closing step, which writes the banner last: this way the reason stays.
+        controls_.banner.setMessage(
+            bannerWith(QString::fromStdString(core::structureProblemText(structure))));
+    }
+}
+
+// The scan stops after its step budget and takes names from nearby markers; when the file's
+// structure holds addresses the grid did not get, the user learns how many and where to get
+// them rather than believing the file read whole.
+void ReadEveryEntry::tellWhatTheScanMissed(std::string_view fileBytes,
+                                           const core::LoadOptions& options) {
+    const widgets::AddressGrid& grid = controls_.table.grid();
+    std::vector<std::string> shown;
+    shown.reserve(static_cast<std::size_t>(grid.rows()));
+    for (int row = 0; row < grid.rows(); ++row) {
+        shown.push_back(grid.textMatrix(row, kAddressColumn).toStdString());
+    }
+    const std::size_t missed =
+        core::missedAddressCount(core::readNk2Structure(fileBytes), options, shown);
+    if (missed == 0) {
+        return;
+    }
+    const QString shortcut = menuItem_.shortcut().toString(QKeySequence::NativeText);
+    const QString howMany = missed == 1 ? QStringLiteral("1 more address is")
+                                        : QStringLiteral("%1 more addresses are").arg(missed);
+    controls_.banner.setMessage(
+        bannerWith(QStringLiteral("%1 in this file: File, Read Every Entry... (%2) reads them.")
+                       .arg(howMany, shortcut)));
+}
+
+} // namespace quillet::nk2

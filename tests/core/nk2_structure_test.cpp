@@ -1,0 +1,180 @@
+#include "core/nk2_structure.h"
+#include "nk2_generator.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using quillet::core::AddressType;
+using quillet::core::Nk2Item;
+using quillet::core::Nk2Structure;
+using quillet::core::readNk2Structure;
+using quillet::testdata::EntryKind;
+using quillet::testdata::Nk2Entry;
+using quillet::testdata::nk2File;
+
+namespace quillet::core {
+bool operator==(const Nk2Item& a, const Nk2Item& b) {
+    return a.displayName == b.displayName && a.type == b.type && a.address == b.address &&
+           a.smtpAddress == b.smtpAddress;
+}
+void PrintTo(const Nk2Item& item, std::ostream* out) {
+    *out << "{" << item.displayName << ", " << (item.type == AddressType::Smtp ? "SMTP" : "EX")
+         << ", " << item.address << "}";
+}
+} // namespace quillet::core
+
+namespace {
+
+// What the reader must return for an entry the generator wrote.
+Nk2Item expectedItem(const Nk2Entry& entry) {
+    Nk2Item item;
+    item.displayName = entry.displayName;
+    item.address = entry.address;
+    if (entry.kind == EntryKind::Exchange) {
+        const std::string marker = "cn=Recipients/cn=";
+        item.type = AddressType::Exchange;
+        item.address = entry.address.substr(entry.address.find(marker) + marker.size());
+    }
+    return item;
+}
+
+std::vector<Nk2Item> expectedItems(const std::vector<Nk2Entry>& entries, std::size_t count) {
+    std::vector<Nk2Item> items;
+    for (std::size_t i = 0; i < count; ++i) {
+        items.push_back(expectedItem(entries[i]));
+    }
+    return items;
+}
+
+std::vector<Nk2Entry> allWide(std::vector<Nk2Entry> entries) {
+    for (Nk2Entry& entry : entries) {
+        entry.unicode = true;
+    }
+    return entries;
+}
+
+// Where item k starts: the size of a file of the first k entries, less its 12-byte footer.
+std::size_t itemOffset(const std::vector<Nk2Entry>& entries, std::size_t k) {
+    return nk2File({entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(k)}).size() - 12;
+}
+
+void putU32(std::string& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+}
+
+} // namespace
+
+TEST(Nk2Structure, ReturnsEveryGeneratedEntryWithItsName) {
+    using quillet::testdata::realisticEntries;
+    const std::vector<std::vector<Nk2Entry>> sets = {
+        realisticEntries(1, 0, 1),
+        quillet::testdata::sampleEntries(),
+        quillet::testdata::entriesWithNulAndTab(),
+        realisticEntries(800, 200, 2),
+        allWide(realisticEntries(800, 200, 3)),
+        realisticEntries(8000, 2000, 4),
+        allWide(realisticEntries(40000, 10000, 5)),
+        realisticEntries(40000, 10000, 6),
+    };
+    for (const auto& entries : sets) {
+        const Nk2Structure read = readNk2Structure(nk2File(entries));
+        EXPECT_TRUE(read.complete) << read.problem;
+        EXPECT_EQ(read.itemCount, entries.size());
+        EXPECT_EQ(read.itemsRead, entries.size());
+        ASSERT_EQ(read.items.size(), entries.size());
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            ASSERT_EQ(read.items[i], expectedItem(entries[i])) << "entry " << i;
+        }
+    }
+    // Padding values do not disturb the reading.
+    const auto sample = quillet::testdata::sampleEntries();
+    EXPECT_EQ(readNk2Structure(nk2File(sample, {300})).items, expectedItems(sample, sample.size()));
+}
+
+TEST(Nk2Structure, ACutFileGivesTheWholeItemsBeforeTheCut) {
+    const auto entries = quillet::testdata::sampleEntries();
+    const std::string file = nk2File(entries);
+    std::vector<std::size_t> ends;
+    for (std::size_t k = 1; k <= entries.size(); ++k) {
+        ends.push_back(itemOffset(entries, k));
+    }
+    for (std::size_t length = 0; length < file.size(); ++length) {
+        const Nk2Structure read = readNk2Structure(std::string_view(file).substr(0, length));
+        const auto whole = static_cast<std::size_t>(
+            std::upper_bound(ends.begin(), ends.end(), length) - ends.begin());
+        ASSERT_FALSE(read.complete) << length;
+        ASSERT_FALSE(read.problem.empty());
+        ASSERT_LE(read.stoppedAt, length);
+        ASSERT_EQ(read.items, expectedItems(entries, length < 16 ? 0 : whole)) << length;
+    }
+}
+
+TEST(Nk2Structure, DamageStopsAtTheDamagedItemWithAMessage) {
+    const auto entries = quillet::testdata::realisticEntries(40, 10, 11);
+    const std::string good = nk2File(entries);
+    for (const std::size_t k : {0u, 7u, 49u}) {
+        const std::size_t item = itemOffset(entries, k);
+        const std::size_t firstValue = item + 4;
+
+        std::string zeroed = good;
+        std::fill_n(zeroed.begin() + static_cast<std::ptrdiff_t>(firstValue), 64, '\0');
+        Nk2Structure read = readNk2Structure(zeroed);
+        EXPECT_EQ(read.items, expectedItems(entries, k));
+        EXPECT_EQ(read.stoppedAt, firstValue);
+        EXPECT_EQ(read.problem, "unknown value type 0x0");
+
+        std::string badType = good;
+        badType[firstValue] = '\x99';
+        read = readNk2Structure(badType);
+        EXPECT_EQ(read.items, expectedItems(entries, k));
+        EXPECT_EQ(read.problem, "unknown value type 0x99");
+
+        // The first value is the display name, a text whose size follows its 16-byte entry.
+        std::string hugeSize = good;
+        putU32(hugeSize, firstValue + 16, 0xFFFFFFF0);
+        read = readNk2Structure(hugeSize);
+        EXPECT_EQ(read.items, expectedItems(entries, k));
+        EXPECT_EQ(read.stoppedAt, firstValue + 16);
+        EXPECT_FALSE(read.complete);
+
+        std::string tooManyValues = good;
+        putU32(tooManyValues, item, 0x10000000);
+        read = readNk2Structure(tooManyValues);
+        EXPECT_EQ(read.items, expectedItems(entries, k));
+        EXPECT_EQ(read.stoppedAt, item);
+    }
+
+    std::string oneTooMany = good;
+    putU32(oneTooMany, 12, static_cast<std::uint32_t>(entries.size() + 1));
+    Nk2Structure read = readNk2Structure(oneTooMany);
+    EXPECT_EQ(read.items, expectedItems(entries, entries.size()));
+    EXPECT_FALSE(read.complete);
+    // The footer's zero value count reads as one more, empty, item; its time is no footer.
+    EXPECT_EQ(quillet::core::structureProblemText(read), "Read 51 of 51 entries; stopped at byte " +
+                                                             std::to_string(good.size() - 8) +
+                                                             ": no footer after the last item.");
+
+    std::string oneTooFew = good;
+    putU32(oneTooFew, 12, static_cast<std::uint32_t>(entries.size() - 1));
+    read = readNk2Structure(oneTooFew);
+    EXPECT_EQ(read.items, expectedItems(entries, entries.size() - 1));
+    EXPECT_EQ(read.problem, "no footer after the last item");
+
+    read = readNk2Structure(good + "x");
+    EXPECT_EQ(read.items.size(), entries.size());
+    EXPECT_EQ(read.problem, "bytes after the footer");
+}
+
+TEST(Nk2Structure, OtherFilesAreRefusedAtTheirFirstByte) {
+    for (const std::string& file :
+         {std::string(), std::string("\x0D\xF0\xAD"), std::string(100, 'x'),
+          quillet::testdata::hostileRandomFile(4000, 3)}) {
+        const Nk2Structure read = readNk2Structure(file);
+        EXPECT_TRUE(read.items.empty());
+        EXPECT_EQ(read.stoppedAt, 0u);
+        EXPECT_EQ(read.problem, "not an NK2 file (no signature)");
+    }
+}

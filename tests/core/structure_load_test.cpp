@@ -1,0 +1,154 @@
+#include "core/headless_host.h"
+#include "core/structure_load.h"
+#include "nk2_generator.h"
+#include "support/recording_host.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+using quillet::core::loadNk2Structure;
+using quillet::core::LoadOptions;
+using quillet::core::readNk2Structure;
+using quillet::testdata::exchangeEntry;
+using quillet::testdata::nk2File;
+using quillet::testdata::smtpEntry;
+using quillet::testing::RecordingHost;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+constexpr LoadOptions kBoth{};
+constexpr LoadOptions kSmtpOnly{true, false, true, false};
+constexpr LoadOptions kDomainOnly{false, true, false, true};
+
+std::vector<std::string> addressColumn(const quillet::core::HeadlessHost& host) {
+    std::vector<std::string> addresses;
+    for (const auto& row : host.rows()) {
+        addresses.push_back(row[2]);
+    }
+    return addresses;
+}
+
+} // namespace
+
+TEST(StructureLoad, AppendsEveryEntryOnceWithItsNameAndNumbersOn) {
+    const std::string file = nk2File({
+        smtpEntry("Mary Smith", "mary@example.org"),
+        exchangeEntry("Paul Jones", "/o=Example/ou=Site/cn=Recipients/cn=pjones"),
+        smtpEntry("王芳", "wang.fang@example.cn", true),
+        smtpEntry("Second Mary", "MARY@example.org"), // the same address: the first name stays
+        smtpEntry("Zoë", "zoë@example.fr", true),
+    });
+    RecordingHost host;
+    const auto structure = loadNk2Structure(file, kBoth, host);
+    EXPECT_TRUE(structure.complete);
+    EXPECT_EQ(host.rows(), (Texts{"1\tMary Smith\tmary@example.org\t", "2\tPaul Jones\tpjones\t",
+                                  "3\t王芳\twang.fang@example.cn\t", "4\tZoë\tzoë@example.fr\t"}));
+    // Browse's banners: the loading notice, then its closing step.
+    const Texts messages = host.messages();
+    EXPECT_EQ(messages.front(), "Loading file: 0% done.");
+    EXPECT_EQ(messages.back(), "Displaying List: 100% done.");
+    EXPECT_EQ(host.lastEntryCount(), 4);
+
+    loadNk2Structure(file, kDomainOnly, host);
+    loadNk2Structure(file, kSmtpOnly, host);
+    ASSERT_EQ(host.rows().size(), 8u);
+    EXPECT_EQ(host.rows()[4], "5\tPaul Jones\tpjones\t");
+    EXPECT_EQ(host.rows()[5], "6\tMary Smith\tmary@example.org\t");
+    EXPECT_TRUE(host.lists().addresses.empty());
+    EXPECT_TRUE(host.lists().names.empty());
+}
+
+TEST(StructureLoad, CountsTheAddressesTheScanDidNotFind) {
+    // Enough Exchange markers to use up the scans' shared step budget.
+    const auto entries = quillet::testdata::realisticEntries(6000, 3200, 21);
+    const std::string file = nk2File(entries);
+    quillet::core::HeadlessHost scanned;
+    quillet::core::loadNk2(file, kBoth, scanned);
+    const auto structure = readNk2Structure(file);
+
+    std::unordered_set<std::string> found;
+    for (const std::string& address : addressColumn(scanned)) {
+        found.insert(quillet::core::addressKey(address));
+    }
+    std::size_t notFound = 0;
+    for (const auto& entry : entries) {
+        const std::string& address = entry.address;
+        const std::string shown = entry.kind == quillet::testdata::EntryKind::Smtp
+                                      ? address
+                                      : address.substr(address.find("cn=Recipients/cn=") + 17);
+        notFound += found.count(quillet::core::addressKey(shown)) == 0 ? 1 : 0;
+    }
+    const std::size_t missed = missedAddressCount(structure, kBoth, addressColumn(scanned));
+    EXPECT_EQ(missed, notFound);
+    EXPECT_GT(missed, 5000u);
+
+    // What the structural load appends covers every address.
+    quillet::core::HeadlessHost everything;
+    loadNk2Structure(file, kBoth, everything);
+    EXPECT_EQ(everything.rows().size(), entries.size());
+    EXPECT_EQ(missedAddressCount(structure, kBoth, addressColumn(everything)), 0u);
+    EXPECT_EQ(missedAddressCount(structure, kSmtpOnly, {}), 6000u);
+}
+
+TEST(StructureLoad, AddressKeyFoldsLettersOnly) {
+    using quillet::core::addressKey;
+    EXPECT_EQ(addressKey("Mary.SMITH@Example.ORG"), addressKey("mary.smith@example.org"));
+    EXPECT_EQ(addressKey("ZOË@X.FR"), addressKey("zoë@x.fr"));
+    EXPECT_EQ(addressKey("王@X.CN"), addressKey("王@x.cn"));
+    EXPECT_NE(addressKey("a@x.org"), addressKey("b@x.org"));
+}
+
+namespace {
+
+// One item of 8-bit texts by property id, in a file with the format's header and footer.
+std::string fileWithOneItem(const std::vector<std::pair<std::uint16_t, std::string>>& texts) {
+    std::string file("\x0D\xF0\xAD\xBA\x0A\0\0\0\0\0\0\0\x01\0\0\0", 16);
+    const auto u32 = [&file](std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            file += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+    };
+    u32(static_cast<std::uint32_t>(texts.size()));
+    for (const auto& [property, text] : texts) {
+        u32(0x001Eu | static_cast<std::uint32_t>(property) << 16);
+        file.append(12, '\0');
+        u32(static_cast<std::uint32_t>(text.size() + 1));
+        file += text + '\0';
+    }
+    file.append(12, '\0');
+    return file;
+}
+
+} // namespace
+
+TEST(StructureLoad, AnExchangeEntryGivesItsSmtpAddressToo) {
+    const std::string dn = "/o=Example/ou=Site/CN=RECIPIENTS/CN=ann";
+    const std::string both = fileWithOneItem(
+        {{0x3001, "Ann Lee"}, {0x3002, "EX"}, {0x3003, dn}, {0x39FE, "ann@example.org"}});
+    const auto structure = readNk2Structure(both);
+    ASSERT_TRUE(structure.complete) << structure.problem;
+    ASSERT_EQ(structure.items.size(), 1u);
+    EXPECT_EQ(structure.items[0].address, "ann");
+    EXPECT_EQ(structure.items[0].smtpAddress, "ann@example.org");
+
+    const auto rows = [&](const LoadOptions& options) {
+        RecordingHost host;
+        loadNk2Structure(both, options, host);
+        return host.rows();
+    };
+    EXPECT_EQ(rows(kBoth), (Texts{"1\tAnn Lee\tann\t", "2\tAnn Lee\tann@example.org\t"}));
+    EXPECT_EQ(rows(kSmtpOnly), (Texts{"1\tAnn Lee\tann@example.org\t"}));
+    EXPECT_EQ(rows(kDomainOnly), (Texts{"1\tAnn Lee\tann\t"}));
+
+    // Without an address type the address tells; other types are no recipient of ours.
+    EXPECT_EQ(readNk2Structure(fileWithOneItem({{0x3003, dn}})).items.at(0).type,
+              quillet::core::AddressType::Exchange);
+    EXPECT_EQ(readNk2Structure(fileWithOneItem({{0x3003, "bo@x.org"}})).items.at(0).type,
+              quillet::core::AddressType::Smtp);
+    EXPECT_TRUE(
+        readNk2Structure(fileWithOneItem({{0x3002, "FAX"}, {0x3003, "123"}})).items.empty());
+    EXPECT_TRUE(readNk2Structure(fileWithOneItem({{0x3001, "No Address"}})).items.empty());
+}
