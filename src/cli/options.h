@@ -10,11 +10,12 @@ namespace quillet::cli {
 
 // What the command line asks for.
 struct ConvertOptions {
-    bool list = false;            // print the rows instead of exporting them
-    std::string fileType = "CSV"; // "CSV" or "TAB"
-    std::string outputPath;       // the export file, appended to; empty: standard output
-    core::LoadOptions load;       // both types unless --no-smtp / --no-domain
-    std::vector<std::string> inputs;
+    bool list = false;               // print the rows instead of exporting them
+    bool jsonLines = false;          // print them as JSON Lines instead of tab-separated
+    std::string fileType = "CSV";    // "CSV", "TAB" or "VCF"
+    std::string outputPath;          // the export file, appended to; empty: standard output
+    core::LoadOptions load;          // both types unless --no-smtp / --no-domain
+    std::vector<std::string> inputs; // "-" is standard input
 };
 
 enum class Request { Convert, Help, Version, BadUsage };
