@@ -7,8 +7,17 @@ bool isUtf8Continuation(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+bool isControlCharacter(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return code < 0x20 || code == 0x7F;
+}
+
 void appendCard(std::string& out, std::string_view name, std::string_view address) {
-    const std::string shownName = escapedVcardText(name.empty() ? address : name);
+    // A name of control characters only is as good as none.
+    std::string shownName = escapedVcardText(name);
+    if (shownName.empty()) {
+        shownName = escapedVcardText(address);
+    }
     out += "BEGIN:VCARD\r\nVERSION:3.0\r\n";
     out += foldedVcardLine("FN:" + shownName);
     // The whole name goes into the family name: splitting it into given and family names
@@ -46,7 +55,11 @@ std::string escapedVcardText(std::string_view value) {
             out += "\\n";
             break;
         default:
-            out += c;
+            // vCard text has no form for other control characters, and an importer may
+            // refuse the whole file over one; the tab is allowed.
+            if (!isControlCharacter(c) || c == '\t') {
+                out += c;
+            }
         }
     }
     return out;

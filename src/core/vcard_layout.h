@@ -16,8 +16,8 @@ inline constexpr std::size_t kVcardLineOctets = 75;
 // An address book can only mail an address with a domain; an Exchange alias has none.
 bool hasInternetAddress(std::string_view address);
 
-// A text value with backslashes, commas and semicolons escaped and every line break (CR LF,
-// CR or LF) written as \n.
+// A text value with backslashes, commas and semicolons escaped, every line break (CR LF, CR
+// or LF) written as \n and the other control characters but the tab left out.
 std::string escapedVcardText(std::string_view value);
 
 // The line ended by CR LF, folded into several lines when it is longer than kVcardLineOctets:
@@ -31,7 +31,7 @@ struct VcardExport {
 };
 
 // One card per row with an Internet address: FN and N from the name (the address when the
-// name is empty) and the address as EMAIL;TYPE=INTERNET. The rows' type is not written.
+// name is empty or only control characters) and the address as EMAIL;TYPE=INTERNET. The rows' type is not written.
 VcardExport vcardExport(std::span<const ContactRow> rows);
 
 } // namespace quillet::core

@@ -24,9 +24,10 @@ def run(convert, *arguments):
     return subprocess.run([convert, *arguments], capture_output=True, check=False)
 
 
-def one_newline(text):
-    # A vCard text has a single form of line break.
-    return text.replace("\r\n", "\n").replace("\r", "\n")
+def as_vcard_text(text):
+    # A vCard text has a single form of line break and no other control characters but tab.
+    text = text.replace("\r\n", "\n").replace("\r", "\n")
+    return "".join(c for c in text if c in "\t\n" or not (c < " " or c == "\x7f"))
 
 
 def check_lines(where, raw):
@@ -51,10 +52,10 @@ def check_cards(where, grid, raw):
         failures.append(f"{where}: {len(cards)} cards, expected {2 * len(exported)}")
         return
     for index, (card, row) in enumerate(zip(cards, exported + exported)):
-        name = one_newline(row["name"] or row["address"])
+        name = as_vcard_text(row["name"]) or as_vcard_text(row["address"])
         got = (card.version.value, card.fn.value, card.n.value.family, card.email.value,
                card.email.params.get("TYPE"))
-        want = ("3.0", name, name, one_newline(row["address"]), ["INTERNET"])
+        want = ("3.0", name, name, as_vcard_text(row["address"]), ["INTERNET"])
         if got != want:
             failures.append(f"{where} card {index}: {got!r} != {want!r}")
 

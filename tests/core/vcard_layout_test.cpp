@@ -28,16 +28,19 @@ TEST(VcardLayout, OneCardPerInternetAddressWithTheNameOrTheAddressShown) {
         {"Paul Jones", "PJONES", ""},
         {"", "nameless@example.org", "SMTP"},
         {"", "", ""},
+        {"\x01", "x@y", ""},
     };
     const VcardExport cards = vcardExport(rows);
-    EXPECT_EQ(cards.cards, 2u);
+    EXPECT_EQ(cards.cards, 3u);
     EXPECT_EQ(cards.leftOut, 2u);
     EXPECT_EQ(cards.text, "BEGIN:VCARD\r\nVERSION:3.0\r\n"
                           "FN:Mary Smith\r\nN:Mary Smith;;;;\r\n"
                           "EMAIL;TYPE=INTERNET:MARY@EXAMPLE.ORG\r\nEND:VCARD\r\n"
                           "BEGIN:VCARD\r\nVERSION:3.0\r\n"
                           "FN:nameless@example.org\r\nN:nameless@example.org;;;;\r\n"
-                          "EMAIL;TYPE=INTERNET:nameless@example.org\r\nEND:VCARD\r\n");
+                          "EMAIL;TYPE=INTERNET:nameless@example.org\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:x@y\r\nN:x@y;;;;\r\n"
+                          "EMAIL;TYPE=INTERNET:x@y\r\nEND:VCARD\r\n");
     EXPECT_EQ(vcardExport({}).text, "");
 }
 
@@ -45,6 +48,7 @@ TEST(VcardLayout, EscapesTextSpecialsAndEveryLineBreakForm) {
     EXPECT_EQ(escapedVcardText("Lee, Ann; \"Jo\" C:\\x"), "Lee\\, Ann\\; \"Jo\" C:\\\\x");
     EXPECT_EQ(escapedVcardText("a\r\nb\nc\rd\n"), "a\\nb\\nc\\nd\\n");
     EXPECT_EQ(escapedVcardText("王芳\t"), "王芳\t");
+    EXPECT_EQ(escapedVcardText(std::string("a\0b\x01\x02\x1F\x7F@c", 9)), "ab@c");
 }
 
 TEST(VcardLayout, FoldsAt75OctetsWithoutSplittingUtf8) {
