@@ -31,7 +31,8 @@ struct VcardExport {
 };
 
 // One card per row with an Internet address: FN and N from the name (the address when the
-// name is empty or only control characters) and the address as EMAIL;TYPE=INTERNET. The rows' type is not written.
+// name is empty or only control characters) and the address as EMAIL;TYPE=INTERNET. The
+// rows' type is not written.
 VcardExport vcardExport(std::span<const ContactRow> rows);
 
 } // namespace quillet::core

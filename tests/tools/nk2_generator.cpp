@@ -250,18 +250,12 @@ std::vector<Nk2Entry> realisticEntries(std::size_t smtpCount, std::size_t exchan
 
 std::vector<Nk2Entry> unicodeEntries(std::size_t count, std::uint32_t seed) {
     static constexpr std::array<std::string_view, 12> names = {
-        "Smith, Mary",
-        "Ops; Night Shift",
-        "Ann \"Jo\" Lee",
-        "Back\\Slash, Überwald office; Ærøskøbing 長い名前の部署と課",
-        "Two\r\nLines",
-        "Line\nFeed",
-        "王芳",
-        "Дмитрий Иванов",
-        "Αλέξης Παππάς",
-        "محمد علي",
-        "Nguyễn Văn Ánh",
-        "Zoë, Ærø; \"Ünïcødé\" 🎉",
+        "Smith, Mary",    "Ops; Night Shift",
+        "Ann \"Jo\" Lee", "Back\\Slash, Überwald office; Ærøskøbing 長い名前の部署と課",
+        "Two\r\nLines",   "Line\nFeed",
+        "王芳",           "Дмитрий Иванов",
+        "Αλέξης Παππάς",  "محمد علي",
+        "Nguyễn Văn Ánh", "Zoë, Ærø; \"Ünïcødé\" 🎉",
     };
     std::mt19937 random(seed);
     std::vector<Nk2Entry> entries;
