@@ -32,6 +32,7 @@ void MainWindow::start() {
     view_->addressGrid->setWheelTopRow(0);
     view_->fileTypeBox->addItem(QStringLiteral("CSV"));
     view_->fileTypeBox->addItem(QStringLiteral("TAB"));
+    view_->fileTypeBox->addItem(QStringLiteral("VCF"));
 
     const QString exportFile =
         platform::specialFolderWithSeparator(platform::SpecialFolder::Documents) +

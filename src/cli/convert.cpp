@@ -6,9 +6,12 @@
 #include "core/structure_load.h"
 #include "exit_status.h"
 #include "export_step.h"
+#include "json_lines.h"
 #include "options.h"
+#include "standard_input.h"
 #include "stream_output.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -92,7 +95,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     // Every file is read before anything is loaded, so an unreadable one leaves nothing written.
     std::vector<std::string> files;
     for (const std::string& path : options.inputs) {
-        core::FileBytes file = core::readFileBytes(path);
+        core::FileBytes file = path == "-" ? readWholeStream(stdin) : core::readFileBytes(path);
         if (!file.ok) {
             err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
             return kExitUnreadableInput;
@@ -102,6 +105,9 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
 
     core::HeadlessHost grid;
     readFiles(files, options, grid, err);
+    if (options.list && options.jsonLines) {
+        return writeToStream(out, jsonLines(grid.rows()), err);
+    }
     return options.list ? printList(grid.rows(), out, err)
                         : writeExport(grid.rows(), options, out, err);
 }

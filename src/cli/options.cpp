@@ -12,7 +12,7 @@ ParsedCommandLine badUsage(std::string problem) {
     return parsed;
 }
 
-// "CSV" or "TAB" in any letter case, upper-cased; empty for anything else.
+// "CSV", "TAB" or "VCF" in any letter case, upper-cased; empty for anything else.
 std::string fileTypeNamed(std::string_view text) {
     std::string upper(text);
     for (char& c : upper) {
@@ -20,7 +20,7 @@ std::string fileTypeNamed(std::string_view text) {
             c = static_cast<char>(c - 'a' + 'A');
         }
     }
-    return upper == "CSV" || upper == "TAB" ? upper : std::string();
+    return upper == "CSV" || upper == "TAB" || upper == "VCF" ? upper : std::string();
 }
 
 } // namespace
@@ -55,6 +55,16 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
                 return badUsage("--read takes scan or structure");
             }
             options.read = value == "scan" ? ReadMode::Scan : ReadMode::Structure;
+        } else if (argument == "--format") {
+            if (i + 1 == arguments.size()) {
+                return badUsage("option --format needs a value");
+            }
+            const std::string_view format = arguments[++i];
+            if (format != "jsonl" && format != "tsv") {
+                return badUsage("list format must be tsv or jsonl, not '" + std::string(format) +
+                                "'");
+            }
+            options.jsonLines = format == "jsonl";
         } else if (argument == "-t" || argument == "-o") {
             if (i + 1 == arguments.size()) {
                 return badUsage("option " + std::string(argument) + " needs a value");
@@ -65,8 +75,8 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
             } else {
                 options.fileType = fileTypeNamed(value);
                 if (options.fileType.empty()) {
-                    return badUsage("file type must be CSV or TAB, not '" + std::string(value) +
-                                    "'");
+                    return badUsage("file type must be CSV, TAB or VCF, not '" +
+                                    std::string(value) + "'");
                 }
             }
         } else {
@@ -77,21 +87,25 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
 }
 
 std::string usageText() {
-    return "usage: quillet-convert [--list] [-t CSV|TAB] [-o FILE] [--no-smtp] [--no-domain] "
-           "NK2FILE...\n"
+    return "usage: quillet-convert [--list] [--format tsv|jsonl] [-t CSV|TAB|VCF] [-o FILE]\n"
+           "                       [--no-smtp] [--no-domain] [--read scan|structure] NK2FILE...\n"
            "Reads Outlook autocomplete caches (NK2 files) and appends the addresses found, with\n"
-           "their names, to an Outlook contacts import file.\n"
+           "their names, to an Outlook contacts import file or a vCard file. An NK2FILE of -\n"
+           "is read from standard input; Outlook 2010+ autocomplete streams (.dat) are read\n"
+           "like NK2 files.\n"
            "\n"
-           "  --list       print the rows instead (number, name, address, type; tab-separated)\n"
-           "  -t CSV|TAB   the export's file type (default CSV)\n"
-           "  -o FILE      the export file, appended to (default, or -: standard output)\n"
-           "  --no-smtp    leave out SMTP addresses\n"
-           "  --no-domain  leave out Exchange (domain) addresses\n"
+           "  --list          print the rows instead (number, name, address, type; tab-separated)\n"
+           "  --format jsonl  with --list: one JSON object per row instead (tsv: the default)\n"
+           "  -t CSV|TAB|VCF  the export's file type (default CSV); VCF writes vCard 3.0 and\n"
+           "                  leaves out rows without an Internet address (no @)\n"
+           "  -o FILE         the export file, appended to (default, or -: standard output)\n"
+           "  --no-smtp       leave out SMTP addresses\n"
+           "  --no-domain     leave out Exchange (domain) addresses\n"
            "  --read scan|structure\n"
-           "               scan: find addresses by their markers, as Browse does (default);\n"
-           "               structure: read every entry the file's layout holds\n"
-           "  --help       show this text\n"
-           "  --version    show the version\n"
+           "                  scan: find addresses by their markers, as Browse does (default);\n"
+           "                  structure: read every entry the file's layout holds\n"
+           "  --help          show this text\n"
+           "  --version       show the version\n"
            "\n"
            "Exit status: 0 done, 2 a bad command line or no e-mail type, 3 an NK2 file could not\n"
            "be read, 4 the output could not be written (nothing is written in either case).\n";

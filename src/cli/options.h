@@ -13,12 +13,13 @@ enum class ReadMode { Scan, Structure };
 
 // What the command line asks for.
 struct ConvertOptions {
-    bool list = false;            // print the rows instead of exporting them
-    std::string fileType = "CSV"; // "CSV" or "TAB"
-    std::string outputPath;       // the export file, appended to; empty: standard output
-    core::LoadOptions load;       // both types unless --no-smtp / --no-domain
-    ReadMode read = ReadMode::Scan;
-    std::vector<std::string> inputs;
+    bool list = false;               // print the rows instead of exporting them
+    bool jsonLines = false;          // print them as JSON Lines instead of tab-separated
+    std::string fileType = "CSV";    // "CSV", "TAB" or "VCF"
+    std::string outputPath;          // the export file, appended to; empty: standard output
+    core::LoadOptions load;          // both types unless --no-smtp / --no-domain
+    ReadMode read = ReadMode::Scan;  // --read scan|structure
+    std::vector<std::string> inputs; // "-" is standard input
 };
 
 enum class Request { Convert, Help, Version, BadUsage };

@@ -3,6 +3,7 @@
 #include "core/append_writer.h"
 #include "core/contacts_layout.h"
 #include "core/cp1252.h"
+#include "core/vcard_layout.h"
 #include "platform/cooperative_wait.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
@@ -55,6 +56,31 @@ std::vector<core::ContactRow> contactRows(const widgets::AddressGrid& grid, int 
     return rows;
 }
 
+// The same rows in the grid's own UTF-8, as a vCard keeps them.
+std::vector<core::ContactRow> utf8Rows(const widgets::AddressGrid& grid, int rowCount) {
+    std::vector<core::ContactRow> rows;
+    rows.reserve(static_cast<std::size_t>(rowCount));
+    for (int r = 0; r < rowCount; ++r) {
+        rows.push_back({grid.textMatrix(r, 1).toStdString(), grid.textMatrix(r, 2).toStdString(),
+                        grid.textMatrix(r, 3).toStdString()});
+    }
+    return rows;
+}
+
+bool isVcard(const QString& fileType) {
+    return fileType.compare(QStringLiteral("VCF"), Qt::CaseInsensitive) == 0;
+}
+
+// Added to the success banner so that rows missing from a vCard export are not a surprise.
+QString leftOutText(std::size_t leftOut) {
+    if (leftOut == 0) {
+        return {};
+    }
+    return QStringLiteral("; %1 %2 without an Internet address left out")
+        .arg(leftOut)
+        .arg(leftOut == 1 ? QStringLiteral("row") : QStringLiteral("rows"));
+}
+
 } // namespace
 
 // Tells the user, with a red flash, that nothing was written.
@@ -83,8 +109,16 @@ bool ExportCommand::exportNow() {
 
     // Built whole and written in one append: the file gains every line or none, and the
     // window does not yield while it is written.
-    const std::string text = core::exportText(controls_.fileTypeBox.currentText().toStdString(),
-                                              contactRows(controls_.grid, rowCount));
+    const QString fileType = controls_.fileTypeBox.currentText();
+    std::string text;
+    std::size_t leftOut = 0;
+    if (isVcard(fileType)) {
+        core::VcardExport cards = core::vcardExport(utf8Rows(controls_.grid, rowCount));
+        text = std::move(cards.text);
+        leftOut = cards.leftOut;
+    } else {
+        text = core::exportText(fileType.toStdString(), contactRows(controls_.grid, rowCount));
+    }
     const std::string path = QFile::encodeName(trimBlanks(pathEdit.text())).toStdString();
     if (const auto failure = core::appendToFile(path, text)) {
         controls_.banner.setMessage(QStringLiteral("File NOT exported! Could not write ") +
@@ -92,7 +126,8 @@ bool ExportCommand::exportNow() {
                                     QString::fromLocal8Bit(*failure));
         return false;
     }
-    controls_.banner.setMessage(QStringLiteral("File successfully written to ") + pathEdit.text());
+    controls_.banner.setMessage(QStringLiteral("File successfully written to ") + pathEdit.text() +
+                                leftOutText(leftOut));
     platform::wait(kShowPause);
     return true;
 }

@@ -22,7 +22,10 @@ namespace {
 
 const QString kPattern = QStringLiteral("*.NK2");
 const QString kDialogTitle = QStringLiteral("Choose your NK2 file.");
-const QString kDialogFilter = QStringLiteral("NK2 Files (*.NK2)");
+// Outlook 2010 and later keep the cache as a mailbox stream; exported to a file it has the
+// same layout, commonly as Stream_Autocomplete_*.dat.
+const QString kDialogFilter =
+    QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams (*.dat)");
 const QString kNoTypeChosen = QStringLiteral("You must choose an e-mail type!");
 
 core::LoadOptions loadOptions(const BrowseControls& controls) {

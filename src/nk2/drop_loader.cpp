@@ -30,7 +30,10 @@ QString DropLoader::nk2File(const QMimeData* data) {
         return {};
     }
     const QString path = url.toLocalFile();
-    return path.endsWith(QStringLiteral(".nk2"), Qt::CaseInsensitive) ? path : QString();
+    // An exported Outlook 2010+ autocomplete stream has the NK2 layout.
+    const bool cache = path.endsWith(QStringLiteral(".nk2"), Qt::CaseInsensitive) ||
+                       path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
+    return cache ? path : QString();
 }
 
 bool DropLoader::eventFilter(QObject* watched, QEvent* event) {

@@ -19,8 +19,8 @@ class DropLoader : public QObject {
 public:
     DropLoader(QWidget& window, Browse& browse);
 
-    // The local file path when data is exactly one file whose name ends in ".nk2" in any letter
-    // case; otherwise an empty string.
+    // The local file path when data is exactly one file whose name ends in ".nk2" or ".dat" in
+    // any letter case; otherwise an empty string.
     static QString nk2File(const QMimeData* data);
 
 protected:

@@ -101,9 +101,10 @@ TEST_F(Detection, ExportPathDefaultsToDocumentsOrHomeAndKeepsAnExistingText) {
         load(form);
         EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(),
                   profile.home() + QStringLiteral("/quillet.csv"));
-        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->count(), 2);
+        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->count(), 3);
         EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->itemText(0), QStringLiteral("CSV"));
         EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->itemText(1), QStringLiteral("TAB"));
+        EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->itemText(2), QStringLiteral("VCF"));
         EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), QStringLiteral("CSV"));
         EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
     }

@@ -56,10 +56,14 @@ protected:
     static std::string sample() { return QUILLET_EXAMPLES_DIR "/sample.nk2"; }
     static std::string file(const std::string& name) { return (dir_ / name).string(); }
 
-    static Result run(const std::vector<std::string>& arguments) {
+    // With input set, standard input comes from that file.
+    static Result run(const std::vector<std::string>& arguments, const std::string& input = {}) {
         std::string command = quoted(QUILLET_CONVERT);
         for (const std::string& argument : arguments) {
             command += " " + quoted(argument);
+        }
+        if (!input.empty()) {
+            command += " <" + quoted(input);
         }
         const fs::path errors = dir_ / "stderr.txt";
         command += " 2>" + quoted(errors.string());
@@ -223,4 +227,57 @@ TEST_F(ConverterTest, ScanWarnsWhenTheStructureHoldsMore) {
     const Result structure = run({"--list", "--read", "structure", file("large.nk2")});
     EXPECT_EQ(structure.err, "");
     EXPECT_EQ(lines(structure.out).size(), 6100u);
+}
+
+TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
+    const Result fromFile = run({"--list", sample()});
+    const Result piped = run({"--list", "-"}, sample());
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, fromFile.out);
+    EXPECT_EQ(run({"-t", "vcf", "-"}, sample()).out, run({"-t", "VCF", sample()}).out);
+
+    // An endless stream is refused, not read until memory runs out.
+    const Result endless = run({"--list", "-"}, "/dev/zero");
+    EXPECT_EQ(endless.status, 3);
+    EXPECT_EQ(endless.out, "");
+    EXPECT_EQ(endless.err,
+              "quillet-convert: Could not open -: Standard input holds more than 64 MB\n");
+}
+
+TEST_F(ConverterTest, JsonLinesEscapeEveryCharacterAJsonReaderNeedsEscaped) {
+    const Result result = run({"--list", "--format", "jsonl", sample(), file("nul-tab.nk2")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const auto rows = lines(result.out);
+    ASSERT_EQ(rows.size(), 19u);
+    EXPECT_EQ(rows[0], R"({"number":1,"name":"PJONES","address":"PJONES","type":""})");
+    EXPECT_EQ(rows[5],
+              R"({"number":6,"name":"Łukasz Żak","address":"LUKASZ.ZAK@EXAMPLE.PL","type":""})");
+    // The name's tab split the row; the fourth cell holds the rest.
+    EXPECT_EQ(rows[13],
+              R"({"number":14,"name":"Ann","address":"Lee","type":"ANN.LEE@EXAMPLE.ORG"})");
+    EXPECT_EQ(run({"--list", "--format", "tsv", sample()}).out, run({"--list", sample()}).out);
+    EXPECT_EQ(run({"--list", "--format", "xml", sample()}).status, 2);
+}
+
+TEST_F(ConverterTest, VcardExportLeavesOutAndCountsRowsWithoutAnInternetAddress) {
+    const Result all = run({"-t", "Vcf", sample()});
+    EXPECT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(all.err,
+              "quillet-convert: 3 rows without an Internet address left out of the vCard export\n");
+    const auto out = lines(all.out);
+    ASSERT_EQ(out.size(), 9u * 6);
+    EXPECT_EQ(out[0], "BEGIN:VCARD\r");
+    EXPECT_EQ(out[2], "FN:Mary Smith\r");
+    EXPECT_EQ(out[4], "EMAIL;TYPE=INTERNET:MARY.SMITH@EXAMPLE.ORG\r");
+    EXPECT_NE(all.out.find("FN:王芳\r\n"), std::string::npos);
+
+    const Result smtpOnly = run({"-t", "VCF", "--no-domain", sample()});
+    EXPECT_EQ(smtpOnly.err, "");
+    EXPECT_EQ(smtpOnly.out, all.out);
+
+    const Result none = run({"-t", "VCF", "--no-smtp", "-o", file("none.vcf"), sample()});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(contents(file("none.vcf")), "");
+    EXPECT_EQ(none.err,
+              "quillet-convert: 3 rows without an Internet address left out of the vCard export\n");
 }

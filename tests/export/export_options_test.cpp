@@ -69,7 +69,7 @@ TEST_F(ExportOptions, TypingAFileTypeLeavesThePathAndIsTakenAsTyped) {
     typeInto(child<QLineEdit>(form, names::exportPathEdit), tabPath);
     exportTo(tabPath);
     EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), tabPath);
-    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->count(), 2);
+    EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->count(), 3); // CSV, TAB, VCF
     EXPECT_TRUE(bytesOf(tabPath).startsWith("\"Title\"\t\"First Name\""));
 
     // A first letter is not completed to a list entry.

@@ -71,7 +71,8 @@ TEST_F(Browse, ShowsEveryBannerInOrderAndEndsReadyForTheNext) {
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(FileDialog::lastRequest().title, QStringLiteral("Choose your NK2 file."));
-    EXPECT_EQ(FileDialog::lastRequest().filter, QStringLiteral("NK2 Files (*.NK2)"));
+    EXPECT_EQ(FileDialog::lastRequest().filter,
+              QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams (*.dat)"));
 }
 
 TEST_F(Browse, FillsTheGridWithNamesAndAddressesAndNumbersOnAcrossLoads) {
@@ -222,11 +223,13 @@ TEST_F(Browse, DialogOpensWhereTheNk2FileLiesElseInTheMicrosoftFolder) {
 }
 
 // The real dialog, closed by the test once it has listed the folder.
-TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCase) {
+TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCaseAndStreamsInTheSecondFilter) {
     profile.makeFile(QStringLiteral("Microsoft/Outlook/outlook.nk2"));
     profile.makeFile(QStringLiteral("Microsoft/Outlook/Other.NK2"));
     profile.makeFile(QStringLiteral("Microsoft/Outlook/notes.txt"));
+    profile.makeFile(QStringLiteral("Microsoft/Outlook/Stream_Autocomplete_0_4A3F.dat"));
     QStringList listed;
+    QString streamListed;
     QString title;
     QString folder;
     bool ownDialog = false;
@@ -247,6 +250,12 @@ TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCase) {
         for (int row = 0; row < shown(); ++row) {
             listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
         }
+        dialog->selectNameFilter(dialog->nameFilters().value(1));
+        const auto first = [view] {
+            return view->model()->index(0, 0, view->rootIndex()).data().toString();
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == 1 && first().endsWith(".dat"); }));
+        streamListed = first();
         dialog->reject();
     });
     poll.start(10);
@@ -258,6 +267,7 @@ TEST_F(Browse, RealDialogListsNk2FilesInAnyLetterCase) {
               QDir(profile.appData() + QStringLiteral("/Microsoft/Outlook")).canonicalPath());
     listed.sort();
     EXPECT_EQ(listed, QStringList({QStringLiteral("Other.NK2"), QStringLiteral("outlook.nk2")}));
+    EXPECT_EQ(streamListed, QStringLiteral("Stream_Autocomplete_0_4A3F.dat"));
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(), kNoSelection);
 }
 

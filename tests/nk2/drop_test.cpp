@@ -1,5 +1,6 @@
 #include "browse_window.h"
 #include "nk2/drop_loader.h"
+#include "nk2_generator.h"
 #include "platform/message_box.h"
 
 #include <QCheckBox>
@@ -92,6 +93,35 @@ TEST_F(Drop, OneNk2FileInAnyCaseLoadsAsBrowseDoesWithoutTheDialog) {
     EXPECT_EQ(cell(2, 2), QStringLiteral("c@d\x02"));
     EXPECT_EQ(cell(3, 0), QStringLiteral("4"));
     EXPECT_EQ(cell(3, 2), QStringLiteral("c@d\x02"));
+    EXPECT_TRUE(buttonsEnabled());
+}
+
+// Outlook 2010 and later keep the cache as a mailbox stream, exported as a .dat file.
+TEST_F(Drop, AnOutlookStreamLoadsThroughDropAndBrowseLikeTheSameCacheAsNk2) {
+    using namespace quillet::testdata;
+    const QString nk2 = writeFile(QStringLiteral("sample.nk2"), nk2File(sampleEntries()));
+    const QString stream = writeFile(QStringLiteral("Stream_Autocomplete_0_4A3F.dat"),
+                                     autocompleteStream(sampleEntries()));
+    const QString upper = writeFile(QStringLiteral("AUTOCOMPLETE.DAT"), "SMTP:a@b\x02");
+    EXPECT_TRUE(enters(&form, *filesData({upper})));
+
+    browse(nk2);
+    const int perLoad = rows();
+    ASSERT_EQ(perLoad, 12);
+    EXPECT_EQ(drops(&form, *filesData({stream})), Qt::CopyAction);
+    browse(stream);
+    ASSERT_EQ(rows(), 3 * perLoad);
+    // Exchange aliases keep the letter case of the text they were read from, which differs.
+    for (int row = 0; row < perLoad; ++row) {
+        for (int load = 1; load < 3; ++load) {
+            for (int col = 1; col < 3; ++col) {
+                EXPECT_EQ(
+                    cell(load * perLoad + row, col).compare(cell(row, col), Qt::CaseInsensitive), 0)
+                    << row << " " << col;
+            }
+        }
+    }
+    EXPECT_EQ(cell(3 * perLoad - 1, 0), QString::number(3 * perLoad));
     EXPECT_TRUE(buttonsEnabled());
 }
 

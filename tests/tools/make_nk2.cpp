@@ -14,6 +14,8 @@ using namespace quillet::testdata;
 constexpr std::string_view kUsage =
     "usage: make-nk2 KIND FILE [N [SEED]]\n"
     "  sample          the dozen entries of examples/sample.nk2\n"
+    "  stream          the sample as an Outlook 2010+ autocomplete stream (.dat)\n"
+    "  unicode N       N Unicode entries with awkward names, a tenth Exchange (SEED)\n"
     "  realistic N     N SMTP and N/4 Exchange entries (SEED, default 1)\n"
     "  limits          ~9,500 Exchange and ~9,500 SMTP markers, about 5 MB\n"
     "  random N        N random bytes with planted markers (SEED, default 1)\n"
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
     std::string bytes;
     if (kind == "sample") {
         bytes = nk2File(sampleEntries());
+    } else if (kind == "stream") {
+        bytes = autocompleteStream(sampleEntries());
+    } else if (kind == "unicode") {
+        bytes = nk2File(unicodeEntries(count, seed));
     } else if (kind == "realistic") {
         bytes = nk2File(realisticEntries(count, count / 4, seed));
     } else if (kind == "limits") {

@@ -191,6 +191,13 @@ std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout) 
     return out;
 }
 
+std::string autocompleteStream(std::vector<Nk2Entry> entries) {
+    for (Nk2Entry& entry : entries) {
+        entry.unicode = true;
+    }
+    return nk2File(entries);
+}
+
 std::vector<Nk2Entry> sampleEntries() {
     const std::string site = "/o=Example/ou=First Administrative Group/cn=Recipients/cn=";
     return {
@@ -241,6 +248,31 @@ std::vector<Nk2Entry> realisticEntries(std::size_t smtpCount, std::size_t exchan
             exchangeEntry(std::string(given) + " " + std::string(family),
                           "/o=Example/ou=Exchange Administrative Group/cn=Recipients/cn=" +
                               std::string(1, given[0]) + "user" + std::to_string(i)));
+    }
+    shuffle(entries, random);
+    return entries;
+}
+
+std::vector<Nk2Entry> unicodeEntries(std::size_t count, std::uint32_t seed) {
+    static constexpr std::array<std::string_view, 12> names = {
+        "Smith, Mary",    "Ops; Night Shift",
+        "Ann \"Jo\" Lee", "Back\\Slash, Überwald office; Ærøskøbing 長い名前の部署と課",
+        "Two\r\nLines",   "Line\nFeed",
+        "王芳",           "Дмитрий Иванов",
+        "Αλέξης Παππάς",  "محمد علي",
+        "Nguyễn Văn Ánh", "Zoë, Ærø; \"Ünïcødé\" 🎉",
+    };
+    std::mt19937 random(seed);
+    std::vector<Nk2Entry> entries;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string name =
+            std::string(names[random() % names.size()]) + " " + std::to_string(i);
+        if (i % 10 == 9) {
+            entries.push_back(exchangeEntry(
+                name, "/o=Example/ou=Site/cn=Recipients/cn=user" + std::to_string(i), true));
+        } else {
+            entries.push_back(smtpEntry(name, "user" + std::to_string(i) + "@example.org", true));
+        }
     }
     shuffle(entries, random);
     return entries;

@@ -34,12 +34,22 @@ struct Layout {
 // only), in its entry ID and, upper-cased, in its search key "EX:...".
 std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout = {});
 
+// An Outlook 2010+ autocomplete stream as tools export it from the mailbox (commonly
+// Stream_Autocomplete_*.dat): the same layout as an NK2 file, with every row's strings in
+// Unicode as those versions write them.
+std::string autocompleteStream(std::vector<Nk2Entry> entries);
+
 // The entries of examples/sample.nk2: SMTP and Exchange entries, 8-bit and Unicode names.
 std::vector<Nk2Entry> sampleEntries();
 
 // Made-up people, shuffled by seed; unicode entries come every third SMTP entry.
 std::vector<Nk2Entry> realisticEntries(std::size_t smtpCount, std::size_t exchangeCount,
                                        std::uint32_t seed);
+
+// count Unicode entries, one in ten Exchange, shuffled by seed, whose names hold what a
+// vCard must escape (commas, semicolons, backslashes, line breaks), quotes and letters of
+// many scripts.
+std::vector<Nk2Entry> unicodeEntries(std::size_t count, std::uint32_t seed);
 
 // About 9,500 Exchange and 9,500 SMTP markers in about 5 MB: enough to reach both step limits.
 std::string limitsFile();

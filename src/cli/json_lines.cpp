@@ -1,0 +1,103 @@
+#include "json_lines.h"
+
+#include <array>
+#include <cstdio>
+
+namespace quillet::cli {
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// Length of the valid UTF-8 sequence starting at text[at], or 0 when there is none.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (at + length > text.size() || byte(at + 1) < low || byte(at + 1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+bool isDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) {
+            const std::size_t length = utf8SequenceLength(text, i);
+            out += length > 0 ? text.substr(i, length) : kReplacement;
+            i += length > 0 ? length : 1;
+            continue;
+        }
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                std::array<char, 7> escape{};
+                std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
+                out += escape.data();
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+        ++i;
+    }
+    out += '"';
+    return out;
+}
+
+std::string jsonLines(const std::vector<core::GridRow>& rows) {
+    std::string text;
+    for (const core::GridRow& row : rows) {
+        // The grid numbers its rows in decimal; anything else is passed on as text.
+        text += "{\"number\":";
+        text += isDigits(row[0]) ? row[0] : jsonString(row[0]);
+        text += ",\"name\":" + jsonString(row[1]);
+        text += ",\"address\":" + jsonString(row[2]);
+        text += ",\"type\":" + jsonString(row[3]);
+        text += "}\n";
+    }
+    return text;
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/headless_host.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet::cli {
+
+// The text as a JSON string, quotes included. Control characters, quotes and backslashes are
+// escaped; a byte that is not part of valid UTF-8 becomes U+FFFD, so the result is always
+// valid JSON in UTF-8.
+std::string jsonString(std::string_view text);
+
+// One JSON object per row and line: {"number":N,"name":"...","address":"...","type":"..."}.
+std::string jsonLines(const std::vector<core::GridRow>& rows);
+
+} // namespace quillet::cli

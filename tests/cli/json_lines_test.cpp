@@ -1,0 +1,26 @@
+#include "json_lines.h"
+
+#include <gtest/gtest.h>
+
+using quillet::cli::jsonLines;
+using quillet::cli::jsonString;
+
+TEST(JsonLines, EveryByteGivesValidJson) {
+    EXPECT_EQ(jsonString("Ann \"Jo\" C:\\x"), R"("Ann \"Jo\" C:\\x")");
+    EXPECT_EQ(jsonString(std::string("\n\r\t\0\x01\x1F\x7F", 7)),
+              R"("\n\r\t\u0000\u0001\u001f\u007f")");
+    EXPECT_EQ(jsonString("王芳 🎉 é"), "\"王芳 🎉 é\"");
+    // Lone continuation, truncated sequence, overlong form, surrogate, past U+10FFFF.
+    EXPECT_EQ(jsonString("\x80|\xE7\x8E|\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80"),
+              "\"\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|"
+              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF"
+              "\xBD\"");
+}
+
+TEST(JsonLines, OneObjectPerRow) {
+    const std::vector<quillet::core::GridRow> rows = {{"1", "Ann", "ann@x.org", ""},
+                                                      {"2", "", "PJONES", "EX"}};
+    EXPECT_EQ(jsonLines(rows), "{\"number\":1,\"name\":\"Ann\",\"address\":\"ann@x.org\","
+                               "\"type\":\"\"}\n{\"number\":2,\"name\":\"\",\"address\":"
+                               "\"PJONES\",\"type\":\"EX\"}\n");
+}
