@@ -3,6 +3,8 @@
 #include "app/main_window_view.h"
 #include "app/shutdown.h"
 #include "app/wheel_filter.h"
+#include "app/window_fit.h"
+#include "app/window_icon.h"
 #include "export/export_command.h"
 #include "export/typed_combo.h"
 #include "info/info_commands.h"
@@ -22,9 +24,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace quillet::app {
 namespace {
@@ -39,6 +43,7 @@ constexpr int kFontPoints = 8;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QString::fromLatin1(names::mainWindow));
     setWindowTitle(QStringLiteral("Quillet"));
+    setWindowIcon(windowIcon());
     // Arial where it exists; elsewhere a narrow face, so captions fit boxes sized for Arial.
     QFont formFont = font();
     formFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
@@ -54,12 +59,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     client->setPalette(clientPalette);
     client->setFixedSize(
         widgets::twipsRect(*client, 0, 0, kClientWidthTwips, kClientHeightTwips).size());
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setScrollingClient(*this, *client);
 
     view_ = std::make_unique<MainWindowView>(*this, *client);
     wireWindowCommands();
     wireFeatures();
+    fitToScreen(*this, *client);
 }
 
 MainWindow::~MainWindow() = default;
@@ -73,6 +78,10 @@ void MainWindow::wireWindowCommands() {
     connect(view_->smtpBox, &QCheckBox::toggled, this, follow);
     connect(view_->exchangeBox, &QCheckBox::toggled, this, follow);
     connect(view_->exitAction, &QAction::triggered, this, [] { endProcess(); });
+    // F10 opens the first menu, as on the desktop this window was made for; Alt+letter opens
+    // each menu by its mnemonic.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(view_->fileMenu->menuAction()); });
     connect(view_->sortAction, &QAction::triggered, this, [this] {
         view_->addressTable->lists().sorted.clear();
         view_->addressTable->lists().addresses.clear();
@@ -116,7 +125,7 @@ void MainWindow::wireFeatures() {
     connect(v.copyAction, &QAction::triggered, this, [this] { clipboardCommands_->copy(); });
     connect(v.pasteAction, &QAction::triggered, this, [this] { clipboardCommands_->paste(); });
     new listview::EditKeysFilter({v.exportPathEdit, v.searchEdit, v.clipboardEdit, v.fileTypeBox},
-                                 {v.cutAction, v.copyAction, v.pasteAction});
+                                 {v.cutAction, v.copyAction, v.pasteAction, v.exitAction});
 
     // Info: the Info menu and the Help button.
     infoCommands_ = std::make_unique<info::InfoCommands>(*this, *v.statusBanner);
@@ -131,6 +140,10 @@ void MainWindow::wireFeatures() {
     connect(v.browseButton, &QPushButton::clicked, this, [this] { browse_->withDialog(); });
     connect(v.openAction, &QAction::triggered, this, [this] { browse_->withDialog(); });
     new nk2::DropLoader(*this, *browse_);
+}
+
+void MainWindow::openFile(const QString& path) {
+    browse_->file(path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,8 @@
 #include "platform/folder_search.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
+#include "widgets/address_grid.h"
+#include "widgets/address_table.h"
 #include "widgets/object_names.h"
 #include "widgets/start_here_hint.h"
 #include "widgets/status_banner.h"
@@ -53,6 +55,20 @@ private:
     bool& flag_;
 };
 
+// Disabling Browse during the load hands the focus to the next control; whatever way the
+// operation ends, the focus goes to the grid, where the user works with what was read.
+class Browse::GridFocusAtEnd {
+public:
+    explicit GridFocusAtEnd(const BrowseControls& controls) : controls_(controls) {}
+    ~GridFocusAtEnd() { controls_.table.grid().setFocus(); }
+
+    GridFocusAtEnd(const GridFocusAtEnd&) = delete;
+    GridFocusAtEnd& operator=(const GridFocusAtEnd&) = delete;
+
+private:
+    const BrowseControls& controls_;
+};
+
 Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), controls_(controls) {
     setObjectName(QString::fromLatin1(names::browse));
 }
@@ -62,6 +78,7 @@ void Browse::withDialog() {
         return;
     }
     const RunningFlag running(running_);
+    const GridFocusAtEnd gridFocus(controls_);
     if (!start()) {
         return;
     }
@@ -80,6 +97,7 @@ void Browse::file(const QString& path) {
         return;
     }
     const RunningFlag running(running_);
+    const GridFocusAtEnd gridFocus(controls_);
     if (start()) {
         load(path);
     }

@@ -30,6 +30,7 @@ public:
 
 private:
     class RunningFlag;
+    class GridFocusAtEnd;
 
     bool start();
     void load(const QString& path);
