@@ -43,7 +43,7 @@ constexpr int kFontPoints = 8;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QString::fromLatin1(names::mainWindow));
     setWindowTitle(QStringLiteral("Quillet"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(programIcon());
     // Arial where it exists; elsewhere a narrow face, so captions fit boxes sized for Arial.
     QFont formFont = font();
     formFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),

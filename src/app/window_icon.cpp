@@ -35,7 +35,7 @@ QPixmap iconAt(int pixels) {
 
 } // namespace
 
-QIcon windowIcon() {
+QIcon programIcon() {
     QIcon icon;
     for (const int pixels : {16, 32, 48, 64, 128}) {
         icon.addPixmap(iconAt(pixels));
