@@ -110,4 +110,21 @@ TEST_F(DesktopWindow, EveryBannerMessageEndsWholeJustInsideTheRightEdge) {
     }
 }
 
+// A path longer than the banner is drawn smaller, and past that shortened in the middle, but
+// it still ends inside the banner; its text stays whole for screen readers.
+TEST_F(DesktopWindow, ATextWiderThanTheBannerStillEndsInsideIt) {
+    auto* banner = child<StatusBanner>(form, names::statusBanner);
+    const QString path = QStringLiteral("/home/ana/") + QString(40, u'x') + u'/' +
+                         QString(200, u'y') + QStringLiteral("/Outlook.NK2");
+    const QString text = QString::fromStdString(
+        quillet::core::couldNotOpenText(path.toStdString(), "No such file or directory"));
+    banner->setMessage(text);
+    EXPECT_EQ(banner->text(), text);
+    const QImage shot = banner->grab(banner->visibleArea()).toImage();
+    const QList<bool> ink = desktop::inkColumns(shot);
+    EXPECT_TRUE(ink.contains(true));
+    EXPECT_FALSE(ink.last());
+    EXPECT_FALSE(ink[shot.width() - 2]);
+}
+
 } // namespace

@@ -34,6 +34,16 @@ TEST_F(DesktopWindow, TheWindowFitsTheScreenAndEveryControlCanBeScrolledTo) {
     }
 }
 
+TEST_F(DesktopWindow, HelpAndAboutFitTheScreenToo) {
+    child<QAction>(form, names::helpAction)->trigger();
+    auto* help = child<QWidget>(form, names::helpAboutWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
+    EXPECT_TRUE(help->rect().contains(
+        QRect(child<QPushButton>(*help, names::closeHelpButton)->mapTo(help, QPoint(0, 0)),
+              child<QPushButton>(*help, names::closeHelpButton)->size())));
+}
+
 // The frames and the Start Here arrow's shaft: at least one device pixel of their colour all
 // along, at any scale, wherever the window shows them.
 TEST_F(DesktopWindow, FrameLinesStayAtLeastOneDevicePixelWide) {
