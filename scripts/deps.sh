@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth python3 python3-vobject dpkg-dev file
-          fonts-liberation)
+          fonts-liberation fonts-wqy-zenhei)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QFile>
 #include <span>
 
 int main(int argc, char** argv) {
@@ -14,5 +15,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     quillet::app::MainWindow window;
     window.start();
+    // "quillet FILE" (the desktop's Open With): loaded as a drop is, once start-up has looked
+    // for the user's own file.
+    if (!commandLine.file.empty()) {
+        window.openFile(QFile::decodeName(QByteArray::fromStdString(commandLine.file)));
+    }
     return app.exec();
 }

@@ -3,6 +3,8 @@
 #include "app/main_window_view.h"
 #include "app/shutdown.h"
 #include "app/wheel_filter.h"
+#include "app/window_fit.h"
+#include "app/window_icon.h"
 #include "export/export_command.h"
 #include "export/typed_combo.h"
 #include "info/info_commands.h"
@@ -23,9 +25,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace quillet::app {
 namespace {
@@ -40,6 +44,7 @@ constexpr int kFontPoints = 8;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QString::fromLatin1(names::mainWindow));
     setWindowTitle(QStringLiteral("Quillet"));
+    setWindowIcon(programIcon());
     // Arial where it exists; elsewhere a narrow face, so captions fit boxes sized for Arial.
     QFont formFont = font();
     formFont.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
@@ -55,12 +60,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     client->setPalette(clientPalette);
     client->setFixedSize(
         widgets::twipsRect(*client, 0, 0, kClientWidthTwips, kClientHeightTwips).size());
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setScrollingClient(*this, *client);
 
     view_ = std::make_unique<MainWindowView>(*this, *client);
     wireWindowCommands();
     wireFeatures();
+    fitToScreen(*this, *client);
 }
 
 MainWindow::~MainWindow() = default;
@@ -78,6 +83,10 @@ void MainWindow::wireWindowCommands() {
             endProcess();
         }
     });
+    // F10 opens the first menu, as on the desktop this window was made for; Alt+letter opens
+    // each menu by its mnemonic.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(view_->fileMenu->menuAction()); });
     connect(view_->sortAction, &QAction::triggered, this, [this] {
         view_->addressTable->lists().sorted.clear();
         view_->addressTable->lists().addresses.clear();
@@ -125,7 +134,7 @@ void MainWindow::wireFeatures() {
     connect(v.copyAction, &QAction::triggered, this, [this] { clipboardCommands_->copy(); });
     connect(v.pasteAction, &QAction::triggered, this, [this] { clipboardCommands_->paste(); });
     new listview::EditKeysFilter({v.exportPathEdit, v.searchEdit, v.clipboardEdit, v.fileTypeBox},
-                                 {v.cutAction, v.copyAction, v.pasteAction});
+                                 {v.cutAction, v.copyAction, v.pasteAction, v.exitAction});
 
     // Info: the Info menu and the Help button.
     infoCommands_ = std::make_unique<info::InfoCommands>(*this, *v.statusBanner);
@@ -148,6 +157,10 @@ void MainWindow::wireFeatures() {
     readEveryEntry_ = new nk2::ReadEveryEntry(loading, *browse_, *v.readEveryEntryAction);
     connect(v.readEveryEntryAction, &QAction::triggered, this,
             [this] { readEveryEntry_->withDialog(); });
+}
+
+void MainWindow::openFile(const QString& path) {
+    browse_->file(path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,9 @@ public:
     // several seconds.
     void start();
 
+    // Loads an NK2 file named outside the window (on the command line) as a dropped one.
+    void openFile(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

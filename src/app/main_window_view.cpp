@@ -230,32 +230,32 @@ MainWindowView::MainWindowView(QMainWindow& window, QWidget& client) {
         return menu;
     };
 
-    fileMenu = topMenu(names::fileMenu, QStringLiteral("File"));
-    openAction = item(fileMenu, names::openAction, QStringLiteral("Open"));
+    fileMenu = topMenu(names::fileMenu, QStringLiteral("&File"));
+    openAction = item(fileMenu, names::openAction, QStringLiteral("&Open"));
     readEveryEntryAction =
-        item(fileMenu, names::readEveryEntryAction, QStringLiteral("Read Every Entry..."),
+        item(fileMenu, names::readEveryEntryAction, QStringLiteral("&Read Every Entry..."),
              QKeySequence(Qt::CTRL | Qt::Key_R));
-    clearAction = item(fileMenu, names::clearAction, QStringLiteral("Clear List"));
+    clearAction = item(fileMenu, names::clearAction, QStringLiteral("&Clear List"));
     exitAction = item(fileMenu, names::exitAction, QStringLiteral("&Exit"),
                       QKeySequence(Qt::CTRL | Qt::Key_E));
 
-    editMenu = topMenu(names::editMenu, QStringLiteral("Edit"));
-    cutAction =
-        item(editMenu, names::cutAction, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    copyAction = item(editMenu, names::copyAction, QStringLiteral("Copy"),
+    editMenu = topMenu(names::editMenu, QStringLiteral("&Edit"));
+    cutAction = item(editMenu, names::cutAction, QStringLiteral("Cu&t"),
+                     QKeySequence(Qt::CTRL | Qt::Key_X));
+    copyAction = item(editMenu, names::copyAction, QStringLiteral("&Copy"),
                       QKeySequence(Qt::CTRL | Qt::Key_C));
-    pasteAction = item(editMenu, names::pasteAction, QStringLiteral("Paste"),
+    pasteAction = item(editMenu, names::pasteAction, QStringLiteral("&Paste"),
                        QKeySequence(Qt::CTRL | Qt::Key_V));
 
-    sortMenu = topMenu(names::sortMenu, QStringLiteral("Group"));
-    sortAction = item(sortMenu, names::sortAction, QStringLiteral("Alpha Numerical Order"),
+    sortMenu = topMenu(names::sortMenu, QStringLiteral("&Group"));
+    sortAction = item(sortMenu, names::sortAction, QStringLiteral("&Alpha Numerical Order"),
                       QKeySequence(Qt::CTRL | Qt::Key_O));
     sortAction->setEnabled(false);
 
-    infoMenu = topMenu(names::infoMenu, QStringLiteral("Info"));
-    helpAction =
-        item(infoMenu, names::helpAction, QStringLiteral("More Help..."), QKeySequence(Qt::Key_F1));
-    aboutAction = item(infoMenu, names::aboutAction, QStringLiteral("About"));
+    infoMenu = topMenu(names::infoMenu, QStringLiteral("&Info"));
+    helpAction = item(infoMenu, names::helpAction, QStringLiteral("&More Help..."),
+                      QKeySequence(Qt::Key_F1));
+    aboutAction = item(infoMenu, names::aboutAction, QStringLiteral("&About"));
 }
 
 } // namespace quillet::app

@@ -26,7 +26,7 @@ void MainWindow::start() {
     show();
     view_->addressGrid->reset();
     if (!wheelInstalled_) {
-        new WheelFilter(*this, *view_->addressGrid);
+        new WheelFilter(*this, *view_->addressGrid, *view_->fileTypeBox);
         wheelInstalled_ = true;
     }
     view_->addressGrid->setWheelTopRow(0);

@@ -2,37 +2,59 @@
 
 #include "widgets/address_grid.h"
 
-#include <QScrollBar>
+#include <QApplication>
+#include <QComboBox>
 #include <QWheelEvent>
 
 namespace quillet::app {
 
-WheelFilter::WheelFilter(QWidget& window, widgets::AddressGrid& grid)
-    : QObject(&window), window_(window), grid_(grid) {
-    for (QObject* watched : {static_cast<QObject*>(&window), static_cast<QObject*>(grid.viewport()),
-                             static_cast<QObject*>(grid.verticalScrollBar()),
-                             static_cast<QObject*>(grid.horizontalScrollBar())}) {
-        watched->installEventFilter(this);
-    }
+WheelFilter::WheelFilter(QWidget& window, widgets::AddressGrid& grid, QComboBox& fileTypeBox)
+    : QObject(&window), window_(window), grid_(grid), fileTypeBox_(fileTypeBox) {
+    // On the application: a scroll area or the file-type box would take the event before it
+    // could reach the window.
+    qApp->installEventFilter(this);
+    // A drop-down box takes the focus from a wheel turn by default, before any filter sees
+    // the turn; the grid must keep it.
+    fileTypeBox.setFocusPolicy(Qt::StrongFocus);
 }
 
-bool WheelFilter::eventFilter(QObject* /*watched*/, QEvent* event) {
-    if (event->type() != QEvent::Wheel) {
+bool WheelFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType()) {
+        return false;
+    }
+    const auto* target = static_cast<QWidget*>(watched);
+    if (target->window() != &window_) {
         return false;
     }
     try {
-        if (window_.focusWidget() == &grid_) {
-            // Toward the user is negative; zero counts as away.
-            if (static_cast<QWheelEvent*>(event)->angleDelta().y() < 0) {
-                grid_.wheelStepDown();
-            } else {
-                grid_.wheelStepUp();
-            }
-        }
+        return wheelFor(*target, *event);
     } catch (...) {
         // A failed scroll must not reach the event loop; the wheel simply does nothing.
+        return true;
     }
-    return true;
+}
+
+bool WheelFilter::wheelFor(const QWidget& target, const QEvent& event) {
+    // Toward the user is negative; zero counts as away.
+    const bool towardUser = static_cast<const QWheelEvent&>(event).angleDelta().y() < 0;
+    if (window_.focusWidget() == &grid_) {
+        if (towardUser) {
+            grid_.wheelStepDown();
+        } else {
+            grid_.wheelStepUp();
+        }
+        return true;
+    }
+    if (fileTypeBox_.isAncestorOf(&target) || &target == &fileTypeBox_) {
+        if (window_.focusWidget() == &fileTypeBox_) {
+            const int next = fileTypeBox_.currentIndex() + (towardUser ? 1 : -1);
+            if (next >= 0 && next < fileTypeBox_.count()) {
+                fileTypeBox_.setCurrentIndex(next);
+            }
+        }
+        return true;
+    }
+    return &target == &window_ || grid_.isAncestorOf(&target) || &target == &grid_;
 }
 
 } // namespace quillet::app

@@ -10,7 +10,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace quillet::info {
@@ -163,9 +165,12 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll);
     outer->addLayout(buttons);
-    resize(560, 640);
+    // No taller or wider than the screen's free area: the page scrolls instead.
+    resize(QSize(560, 640).boundedTo(screen()->availableGeometry().size()));
 
     connect(closeHelpButton_, &QPushButton::clicked, this, &HelpAboutWindow::closeClicked);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &HelpAboutWindow::closeClicked);
     connect(webAddressLink_, &ClickableLabel::clicked, this, &HelpAboutWindow::webAddressClicked);
     showView(View::Help);
 }
@@ -174,6 +179,7 @@ void HelpAboutWindow::showHelpView() {
     setEnabled(true);
     show();
     raise();
+    activateWindow();
     showView(View::Help);
 }
 
@@ -181,6 +187,7 @@ void HelpAboutWindow::showAboutView() {
     setEnabled(true);
     show();
     raise();
+    activateWindow();
     showView(View::About);
 }
 

@@ -28,6 +28,7 @@ AddEntryDialog::AddEntryDialog(QWidget& window, widgets::AddressTable& table)
         button(*this, names::confirmAddButton, QStringLiteral("Add"), 120, 1680, 2775, 375);
     auto* cancelButton =
         button(*this, names::cancelAddButton, QStringLiteral("Cancel"), 3000, 1680, 2775, 375);
+    addButton->setDefault(true);
     setTabOrder(nameEdit_, addressEdit_);
     setTabOrder(addressEdit_, addButton);
     setTabOrder(addButton, cancelButton);

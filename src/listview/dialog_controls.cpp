@@ -53,9 +53,9 @@ QLineEdit* textBox(QDialog& dialog, const char* name, int left, int top, int wid
 
 QPushButton* button(QDialog& dialog, const char* name, const QString& caption, int left, int top,
                     int width, int height) {
+    // Enter presses the focused button, or from a text box the dialog's main button.
     auto* pushButton = new QPushButton(caption, &dialog);
-    // Enter in a text box does not press a button; only a click or the space bar does.
-    pushButton->setAutoDefault(false);
+    pushButton->setAutoDefault(true);
     return place(dialog, pushButton, name, left, top, width, height);
 }
 

@@ -22,6 +22,8 @@ QLabel* greyLabel(QDialog& dialog, const char* name, const QString& text, int le
 
 QLineEdit* textBox(QDialog& dialog, const char* name, int left, int top, int width, int height);
 
+// A button Enter presses while it has the focus; the dialog's main button is also made its
+// default (QPushButton::setDefault), which Enter presses from the text boxes.
 QPushButton* button(QDialog& dialog, const char* name, const QString& caption, int left, int top,
                     int width, int height);
 

@@ -25,6 +25,7 @@ EditEntryDialog::EditEntryDialog(QWidget& window, widgets::AddressTable& table)
         button(*this, names::saveToListButton, QStringLiteral("Save to List"), 120, 960, 2760, 390);
     auto* cancelButton =
         button(*this, names::cancelEditButton, QStringLiteral("Cancel"), 3000, 960, 2760, 390);
+    saveButton->setDefault(true);
     setTabOrder(entryEdit_, saveButton);
     setTabOrder(saveButton, cancelButton);
 

@@ -58,6 +58,20 @@ private:
     bool& flag_;
 };
 
+// Disabling Browse during the load hands the focus to the next control; whatever way the
+// operation ends, the focus goes to the grid, where the user works with what was read.
+class Browse::GridFocusAtEnd {
+public:
+    explicit GridFocusAtEnd(const BrowseControls& controls) : controls_(controls) {}
+    ~GridFocusAtEnd() { controls_.table.grid().setFocus(); }
+
+    GridFocusAtEnd(const GridFocusAtEnd&) = delete;
+    GridFocusAtEnd& operator=(const GridFocusAtEnd&) = delete;
+
+private:
+    const BrowseControls& controls_;
+};
+
 Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), controls_(controls) {
     setObjectName(QString::fromLatin1(names::browse));
 }
@@ -72,6 +86,7 @@ void Browse::withDialog(const Reading& reading) {
         return;
     }
     const RunningFlag running(running_);
+    const GridFocusAtEnd gridFocus(controls_);
     if (!start()) {
         return;
     }
@@ -90,6 +105,7 @@ void Browse::file(const QString& path) {
         return;
     }
     const RunningFlag running(running_);
+    const GridFocusAtEnd gridFocus(controls_);
     if (start()) {
         load(path, [this](std::string_view fileBytes, const core::LoadOptions& options,
                           core::LoaderHost& host) { scan(fileBytes, options, host); });

@@ -44,6 +44,7 @@ public:
 
 private:
     class RunningFlag;
+    class GridFocusAtEnd;
 
     bool start();
     void load(const QString& path, const Reading& reading);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quillet::platform {
 
@@ -9,5 +10,10 @@ namespace quillet::platform {
 // first entry in listing order whose upper-cased name equals the upper-cased component. From
 // the first component that names nothing on, the rest is returned as given.
 QString resolvePath(const QString& path);
+
+// Every real path named by path without regard to letter case (a folder may hold "Outlook"
+// and "OUTLOOK"): where a component names itself exactly, that one comes first, then the
+// others in listing order. Empty when some component names nothing.
+QStringList resolvePaths(const QString& path);
 
 } // namespace quillet::platform

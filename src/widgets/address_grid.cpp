@@ -40,7 +40,9 @@ AddressGrid::AddressGrid(QWidget* parent) : QTableWidget(0, kColumns, parent) {
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // One cell at a time: Remove and the banner's "Selected C of R" act on the current row,
+    // so the grid never highlights more than that row.
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     connect(this, &QTableWidget::cellClicked, this, &AddressGrid::clickedByUser);
     // Any change to the grid's contents may need a full repaint at the next layout; addItem

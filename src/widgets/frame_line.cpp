@@ -11,8 +11,13 @@ FrameLine::FrameLine(const QLine& line, QWidget* parent) : QWidget(parent), line
 
 void FrameLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(line_.translated(-pos()));
+    // A cosmetic pen is one device pixel wide at any scale; a one-pixel logical pen through
+    // pixel corners can round to nothing at fractional scales. Through the pixels' centres the
+    // line stays inside the widget's one-pixel-thick box.
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    const QPointF centre(0.5, 0.5);
+    const QLine local = line_.translated(-pos());
+    painter.drawLine(QPointF(local.p1()) + centre, QPointF(local.p2()) + centre);
 }
 
 } // namespace quillet::widgets

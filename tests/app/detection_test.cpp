@@ -9,6 +9,7 @@
 #include "temp_profile.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +151,29 @@ TEST_F(Detection, FolderSearchRewritesBothArgumentsInPlace) {
     QString anyPattern = QStringLiteral("*.nk2");
     EXPECT_EQ(findFolderWithFile(missing, anyPattern), QString());
     EXPECT_EQ(missing, (profile.appData() + QStringLiteral("/nothing-here/")).toUpper());
+}
+
+TEST_F(Detection, AmongFoldersDifferingOnlyInCaseTheOneHoldingAMatchWins) {
+    // Whatever the listing order: an empty twin beside the folder with the file, a level down
+    // and at the search root itself.
+    profile.makeFile(QStringLiteral("Microsoft/Other/deep/a.nk2"));
+    QDir().mkpath(profile.appData() + QStringLiteral("/Microsoft/OTHER"));
+    QString folder = profile.appData() + QStringLiteral("/Microsoft");
+    QString pattern = QStringLiteral("*.NK2");
+    const QString deep = (profile.appData() + QStringLiteral("/Microsoft/Other/deep/")).toUpper();
+    EXPECT_EQ(findFolderWithFile(folder, pattern), deep + pattern);
+
+    profile.makeFile(QStringLiteral("Twins/outlook/b.nk2"));
+    QDir().mkpath(profile.appData() + QStringLiteral("/Twins/OUTLOOK"));
+    QString twins = profile.appData() + QStringLiteral("/Twins");
+    const QString outlook = (profile.appData() + QStringLiteral("/Twins/Outlook/")).toUpper();
+    EXPECT_EQ(findFolderWithFile(twins, pattern), outlook + pattern);
+
+    profile.makeFile(QStringLiteral("root/c.nk2"));
+    QDir().mkpath(profile.appData() + QStringLiteral("/ROOT"));
+    QString root = profile.appData() + QStringLiteral("/ROOT");
+    const QString rootFolder = root.toUpper() + u'/';
+    EXPECT_EQ(findFolderWithFile(root, pattern), rootFolder + pattern);
 }
 
 TEST_F(Detection, FolderSearchSearchesPreOrderDepthFirstInListingOrder) {

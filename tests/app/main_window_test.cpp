@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(MainWindowLayout, ControlsSitAtTheirTwipPositions) {
-    QWidget* client = form.centralWidget();
+    QWidget* client = child<QWidget>(form, "client");
     EXPECT_EQ(client->size(), quillet::widgets::twipsRect(*client, 0, 0, 10080, 9330).size());
     for (const Placed& p : kPlaced) {
         auto* widget = form.findChild<QWidget*>(QString::fromLatin1(p.name));
@@ -100,7 +100,8 @@ TEST_F(MainWindowLayout, StartsWithItsCaptionsAndStates) {
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->palette().color(QPalette::WindowText),
               QColor(255, 255, 255));
     EXPECT_TRUE(child<StatusBanner>(form, names::statusBanner)->font().bold());
-    EXPECT_EQ(form.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 255));
+    EXPECT_EQ(child<QWidget>(form, "client")->palette().color(QPalette::Window),
+              QColor(192, 192, 255));
 }
 
 TEST_F(MainWindowLayout, MenusCarryTheirCaptionsAndShortcuts) {
@@ -111,21 +112,21 @@ TEST_F(MainWindowLayout, MenusCarryTheirCaptionsAndShortcuts) {
         QKeySequence shortcut;
     };
     const Item items[] = {
-        {child<QAction>(form, names::openAction), "openAction", "Open", {}},
-        {child<QAction>(form, names::clearAction), "clearAction", "Clear List", {}},
+        {child<QAction>(form, names::openAction), "openAction", "&Open", {}},
+        {child<QAction>(form, names::clearAction), "clearAction", "&Clear List", {}},
         {child<QAction>(form, names::exitAction), "exitAction", "&Exit",
          QKeySequence(QStringLiteral("Ctrl+E"))},
-        {child<QAction>(form, names::cutAction), "cutAction", "Cut",
+        {child<QAction>(form, names::cutAction), "cutAction", "Cu&t",
          QKeySequence(QStringLiteral("Ctrl+X"))},
-        {child<QAction>(form, names::copyAction), "copyAction", "Copy",
+        {child<QAction>(form, names::copyAction), "copyAction", "&Copy",
          QKeySequence(QStringLiteral("Ctrl+C"))},
-        {child<QAction>(form, names::pasteAction), "pasteAction", "Paste",
+        {child<QAction>(form, names::pasteAction), "pasteAction", "&Paste",
          QKeySequence(QStringLiteral("Ctrl+V"))},
-        {child<QAction>(form, names::sortAction), "sortAction", "Alpha Numerical Order",
+        {child<QAction>(form, names::sortAction), "sortAction", "&Alpha Numerical Order",
          QKeySequence(QStringLiteral("Ctrl+O"))},
-        {child<QAction>(form, names::helpAction), "helpAction", "More Help...",
+        {child<QAction>(form, names::helpAction), "helpAction", "&More Help...",
          QKeySequence(QStringLiteral("F1"))},
-        {child<QAction>(form, names::aboutAction), "aboutAction", "About", {}},
+        {child<QAction>(form, names::aboutAction), "aboutAction", "&About", {}},
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->objectName(), QString::fromLatin1(item.name));
@@ -133,10 +134,10 @@ TEST_F(MainWindowLayout, MenusCarryTheirCaptionsAndShortcuts) {
         EXPECT_EQ(item.action->shortcut(), item.shortcut) << item.name;
         EXPECT_EQ(form.findChild<QAction*>(QString::fromLatin1(item.name)), item.action);
     }
-    EXPECT_EQ(child<QMenu>(form, names::fileMenu)->title(), QStringLiteral("File"));
-    EXPECT_EQ(child<QMenu>(form, names::editMenu)->title(), QStringLiteral("Edit"));
-    EXPECT_EQ(child<QMenu>(form, names::sortMenu)->title(), QStringLiteral("Group"));
-    EXPECT_EQ(child<QMenu>(form, names::infoMenu)->title(), QStringLiteral("Info"));
+    EXPECT_EQ(child<QMenu>(form, names::fileMenu)->title(), QStringLiteral("&File"));
+    EXPECT_EQ(child<QMenu>(form, names::editMenu)->title(), QStringLiteral("&Edit"));
+    EXPECT_EQ(child<QMenu>(form, names::sortMenu)->title(), QStringLiteral("&Group"));
+    EXPECT_EQ(child<QMenu>(form, names::infoMenu)->title(), QStringLiteral("&Info"));
     EXPECT_TRUE(child<QAction>(form, names::exitAction)->isEnabled());
     EXPECT_FALSE(child<QAction>(form, names::sortAction)->isEnabled());
 }
@@ -176,7 +177,7 @@ TEST_F(MainWindowLayout, HiddenControlsStayHiddenWhateverHappensToTheWindow) {
     form.showMaximized();
     for (QWidget* widget : hidden) {
         EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
-        EXPECT_FALSE(form.centralWidget()->rect().contains(widget->geometry()))
+        EXPECT_FALSE(child<QWidget>(form, "client")->rect().contains(widget->geometry()))
             << widget->objectName().toStdString();
     }
     EXPECT_TRUE(child<QCheckBox>(form, names::smtpNamesSwitch)->isChecked());

@@ -25,7 +25,8 @@ protected:
             child<AddressGrid>(form, names::addressGrid)
                 ->addItem(QStringLiteral("%1\tname\taddress\t").arg(i));
         }
-        new quillet::app::WheelFilter(form, *child<AddressGrid>(form, names::addressGrid));
+        new quillet::app::WheelFilter(form, *child<AddressGrid>(form, names::addressGrid),
+                                      *child<QComboBox>(form, names::fileTypeBox));
         child<AddressGrid>(form, names::addressGrid)->setFocus();
     }
 
@@ -106,6 +107,31 @@ TEST_F(Wheel, OtherControlsKeepTheirOwnWheelHandling) {
     turn(child<QComboBox>(form, names::fileTypeBox), -120);
     EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentIndex(), 1);
     EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
+}
+
+TEST_F(Wheel, ATurnOverTheFileTypeBoxIsNeverAPick) {
+    auto* box = child<QComboBox>(form, names::fileTypeBox);
+    box->addItem(QStringLiteral("CSV"));
+    box->addItem(QStringLiteral("TAB"));
+    int picks = 0;
+    QObject::connect(box, &QComboBox::activated, [&picks] { ++picks; });
+    child<AddressGrid>(form, names::addressGrid)->setFocus();
+
+    // The grid has the focus: the turn scrolls the grid wherever the pointer is.
+    EXPECT_TRUE(turn(box, -120));
+    EXPECT_TRUE(turn(box->lineEdit(), -120));
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 2);
+
+    // The box has it: the type steps on, still without a pick.
+    box->setFocus();
+    turn(box, -120);
+    turn(box, -120); // past the last type: stays
+    EXPECT_EQ(box->currentIndex(), 1);
+    turn(box, 120);
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(picks, 0);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 2);
 }
 
 TEST_F(Wheel, CounterNeverPassesItsSixteenBitTop) {

@@ -125,6 +125,20 @@ TEST_F(Drop, AnOutlookStreamLoadsThroughDropAndBrowseLikeTheSameCacheAsNk2) {
     EXPECT_TRUE(buttonsEnabled());
 }
 
+TEST_F(Drop, AFileNamedOnTheCommandLineLoadsAsADroppedOneAndTheGridGetsTheFocus) {
+    EXPECT_EQ(drops(&form, *filesData({kSample})), Qt::CopyAction);
+    const QStringList dropped = banners;
+    const int droppedRows = rows();
+    ASSERT_GT(droppedRows, 0);
+
+    banners.clear();
+    form.openFile(kSample);
+    EXPECT_EQ(banners, dropped);
+    EXPECT_EQ(rows(), 2 * droppedRows);
+    EXPECT_EQ(form.focusWidget(), child<AddressGrid>(form, names::addressGrid));
+    EXPECT_FALSE(form.windowIcon().isNull());
+}
+
 TEST_F(Drop, AnythingElseIsRefusedAndDoesNothing) {
     const QString text = writeFile(QStringLiteral("notes.txt"), "SMTP:a@b\x02");
     const QString nk2 = writeFile(QStringLiteral("a.nk2"), "SMTP:a@b\x02");
