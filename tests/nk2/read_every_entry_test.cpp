@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(ReadEveryEntry, IsAFileMenuItemWithItsOwnShortcut) {
-    EXPECT_EQ(menuItem()->text(), QStringLiteral("Read Every Entry..."));
+    EXPECT_EQ(menuItem()->text(), QStringLiteral("&Read Every Entry..."));
     EXPECT_EQ(menuItem()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_TRUE(child<QMenu>(form, names::fileMenu)->actions().contains(menuItem()));
 }
