@@ -32,7 +32,13 @@ QStringList everyBannerText() {
           << QStringLiteral("File NOT exported! Could not write /home/ana/Documents/quillet.csv: "
                             "Permission denied")
           << QString::fromStdString(quillet::core::couldNotOpenText("/home/ana/Outlook.NK2",
-                                                                    "No such file or directory"));
+                                                                    "No such file or directory"))
+          << QStringLiteral("No e-mail addresses were found in /home/ana/Outlook.NK2.")
+          << QStringLiteral("File successfully written to /home/ana/Documents/quillet.vcf; "
+                            "32767 rows without an Internet address left out")
+          << QString::fromUtf8(quillet::core::kProductLine) + QString(106, u' ') +
+                 QStringLiteral("32767 more addresses are in this file: File, Read Every "
+                                "Entry... (Ctrl+R) reads them.");
     // The help marquee's whole messages: the steps longer than both neighbours' texts.
     QStringList steps;
     quillet::info::playHelpMarquee([&steps](const QString& text) { steps << text; },
