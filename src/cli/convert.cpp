@@ -8,6 +8,7 @@
 #include "options.h"
 #include "stream_output.h"
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -27,17 +28,33 @@ int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::os
     return writeToStream(out, text, err);
 }
 
+// Reads and loads the files one at a time, so that only one is in memory at once, then prints
+// or exports the rows; an unreadable file stops the run before anything is written.
+int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+    core::HeadlessHost grid;
+    core::FileIdentities inputs;
+    for (const std::string& path : options.inputs) {
+        const core::FileBytes file = core::readFileBytes(path);
+        if (!file.ok) {
+            err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
+            return kExitUnreadableInput;
+        }
+        inputs.push_back(file.identity);
+        core::loadNk2(file.bytes, options.load, grid);
+    }
+    return options.list ? printList(grid.rows(), out, err)
+                        : writeExport(grid.rows(), options, inputs, out, err);
+}
+
 } // namespace
 
 int runConverter(std::span<const char* const> arguments, std::ostream& out, std::ostream& err) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.request) {
     case Request::Help:
-        out << usageText();
-        return kExitOk;
+        return writeToStream(out, usageText(), err);
     case Request::Version:
-        out << kProgram << " " << QUILLET_VERSION << "\n";
-        return kExitOk;
+        return writeToStream(out, std::string(kProgram) + " " + QUILLET_VERSION + "\n", err);
     case Request::BadUsage:
         err << kProgram << ": " << parsed.problem << "\n" << usageText();
         return kExitBadUsage;
@@ -46,7 +63,8 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     }
     const ConvertOptions& options = parsed.options;
     if (!options.load.smtp && !options.load.exchange) {
-        err << "You must choose an e-mail type!\n";
+        err << kProgram << ": --no-smtp and --no-domain together leave no e-mail type to read\n"
+            << usageText();
         return kExitBadUsage;
     }
     if (options.inputs.empty()) {
@@ -54,23 +72,12 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
         return kExitBadUsage;
     }
 
-    // Every file is read before anything is loaded, so an unreadable one leaves nothing written.
-    std::vector<std::string> files;
-    for (const std::string& path : options.inputs) {
-        core::FileBytes file = core::readFileBytes(path);
-        if (!file.ok) {
-            err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
-            return kExitUnreadableInput;
-        }
-        files.push_back(std::move(file.bytes));
+    try {
+        return convert(options, out, err);
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": not enough memory; nothing was written\n";
+        return kExitOutOfMemory;
     }
-
-    core::HeadlessHost grid;
-    for (const std::string& bytes : files) {
-        core::loadNk2(bytes, options.load, grid);
-    }
-    return options.list ? printList(grid.rows(), out, err)
-                        : writeExport(grid.rows(), options, out, err);
 }
 
 } // namespace quillet::cli

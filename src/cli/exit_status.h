@@ -6,6 +6,8 @@ enum ExitStatus : int {
     kExitOk = 0,
     kExitBadUsage = 2,
     kExitUnreadableInput = 3,
+    kExitOutOfMemory = 3, // like an input that cannot be read: nothing is written
+
     kExitOutputFailed = 4,
 };
 

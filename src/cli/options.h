@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/contact_encoding.h"
 #include "core/nk2_load.h"
 
 #include <span>
@@ -13,7 +14,8 @@ struct ConvertOptions {
     bool list = false;            // print the rows instead of exporting them
     std::string fileType = "CSV"; // "CSV" or "TAB"
     std::string outputPath;       // the export file, appended to; empty: standard output
-    core::LoadOptions load;       // both types unless --no-smtp / --no-domain
+    core::TextEncoding encoding = core::TextEncoding::Cp1252;
+    core::LoadOptions load; // both types unless --no-smtp / --no-domain
     std::vector<std::string> inputs;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/folder_search.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
+#include "widgets/address_table.h"
 #include "widgets/object_names.h"
 #include "widgets/start_here_hint.h"
 #include "widgets/status_banner.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <new>
 
 namespace quillet::nk2 {
 namespace {
@@ -114,7 +116,15 @@ void Browse::load(const QString& path) {
             QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
         return;
     }
-    core::loadNk2(file.bytes, loadOptions(controls_), host);
+    controls_.table.loadedFiles().push_back(file.identity);
+    try {
+        core::loadNk2(file.bytes, loadOptions(controls_), host);
+    } catch (const std::bad_alloc&) {
+        // The rows loaded so far stay; the closing step gives the buttons back.
+        core::finishWithoutFile(host);
+        controls_.banner.setMessage(QStringLiteral("Could not load ") + path +
+                                    QStringLiteral(": not enough memory"));
+    }
 }
 
 } // namespace quillet::nk2
