@@ -17,17 +17,17 @@ for i in $(seq 20); do
     inputs+=("$work/in-$i.nk2")
 done
 head -c 20000000 /dev/urandom | base64 -w 76 | sed 's/$/\r/' >"$work/old.csv"
-"$convert" -o "$work/export.csv" "${inputs[@]}"
+"$convert" -o "$work/export.csv" "${inputs[@]}" 2>/dev/null
 tail -n +2 "$work/export.csv" >"$work/records.csv" # the old file is not empty: no header
 cat "$work/old.csv" "$work/records.csv" >"$work/whole.csv"
-export_seconds=$(seconds "$convert" -o "$work/timed.csv" "${inputs[@]}")
+export_seconds=$(seconds "$convert" -o "$work/timed.csv" "${inputs[@]}" 2>/dev/null)
 printf 'export: %s bytes of records over %s bytes, %.0f ms\n' "$(stat -c %s "$work/records.csv")" \
     "$(stat -c %s "$work/old.csv")" "$(awk -v s="$export_seconds" 'BEGIN { print s * 1000 }')"
 
 torn=0 old=0 whole=0
 for _ in $(seq "$runs"); do
     cp "$work/old.csv" "$work/target.csv"
-    "$convert" -o "$work/target.csv" "${inputs[@]}" &
+    "$convert" -o "$work/target.csv" "${inputs[@]}" 2>/dev/null &
     pid=$!
     sleep "$(awk -v max="$export_seconds" -v r="$RANDOM" 'BEGIN { printf "%.4f", max * (0.3 + 0.8 * r / 32767) }')"
     kill -KILL "$pid" 2>/dev/null || true
@@ -40,15 +40,16 @@ for _ in $(seq "$runs"); do
         torn=$((torn + 1))
     fi
 done
-left=$(find "$work" -name '.quillet-export-*' | wc -l)
-echo "SIGKILL at random moments: $runs runs, $torn torn, $old old bytes, $whole old + whole export," \
-    "$left temporary files left"
-find "$work" -name '.quillet-export-*' -delete
+left=$(find "$work" -name '.target.csv.quillet-*' | wc -l)
+"$convert" -o "$work/target.csv" "$work/limits.nk2" 2>/dev/null
+cleaned=$(find "$work" -name '.target.csv.quillet-*' | wc -l)
+echo "SIGKILL at random moments: $runs runs, $torn torn, $old old bytes, $whole old + whole export;" \
+    "$left temporary file(s) left after the last kill, $cleaned after one more export"
 
 # Racing pairs: two different exports into one file at the same moment.
 "$make_nk2" realistic "$work/other.nk2" 800 >/dev/null
-"$convert" -o "$work/a.csv" "${inputs[@]:0:3}"
-"$convert" -o "$work/b.csv" "$work/other.nk2"
+"$convert" -o "$work/a.csv" "${inputs[@]:0:3}" 2>/dev/null
+"$convert" -o "$work/b.csv" "$work/other.nk2" 2>/dev/null
 tail -n +2 "$work/a.csv" >"$work/a.rec"
 tail -n +2 "$work/b.csv" >"$work/b.rec"
 cat "$work/old.csv" "$work/a.rec" "$work/b.rec" >"$work/ab.csv"
@@ -56,9 +57,9 @@ cat "$work/old.csv" "$work/b.rec" "$work/a.rec" >"$work/ba.csv"
 bad=0 failed=0
 for _ in $(seq "$runs"); do
     cp "$work/old.csv" "$work/target.csv"
-    "$convert" -o "$work/target.csv" "${inputs[@]:0:3}" &
+    "$convert" -o "$work/target.csv" "${inputs[@]:0:3}" 2>/dev/null &
     first=$!
-    "$convert" -o "$work/target.csv" "$work/other.nk2" || failed=$((failed + 1))
+    "$convert" -o "$work/target.csv" "$work/other.nk2" 2>/dev/null || failed=$((failed + 1))
     wait "$first" || failed=$((failed + 1))
     if ! cmp -s "$work/target.csv" "$work/ab.csv" && ! cmp -s "$work/target.csv" "$work/ba.csv"; then
         bad=$((bad + 1))

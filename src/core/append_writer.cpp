@@ -220,12 +220,42 @@ bool takeIdentity(int temporary, const struct stat& target) {
 
 enum class Outcome { Done, Failed, NotPossible };
 
+// Where the temporary file of an export into `path` is made: beside it, named after it.
+struct TemporaryPlace {
+    fs::path folder;
+    std::string prefix; // what every such temporary file's name starts with
+
+    explicit TemporaryPlace(const std::string& path)
+        : folder(fs::path(path).parent_path().empty() ? fs::path(".")
+                                                      : fs::path(path).parent_path()),
+          prefix("." + fs::path(path).filename().string() + ".quillet-") {}
+
+    // Files an export into this target made and could not remove, killed before its rename.
+    // Only an export holding the target's lock makes them, so under the lock any found is
+    // left over.
+    void removeLeftovers() const {
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
+                fs::remove(entry.path(), ec);
+            }
+        }
+    }
+};
+
+// The temporary file's name must fit the system's limit on one name.
+constexpr std::size_t kLongestTargetName = 200;
+
 // The old bytes and the new ones into a temporary file beside the target, renamed over it.
 Outcome replaceWithAppended(const std::string& path, const Target& target, const NewBytes& bytes,
                             std::string& reason) {
-    const fs::path folder = fs::path(path).parent_path();
-    std::string temporaryName =
-        ((folder.empty() ? fs::path(".") : folder) / ".quillet-export-XXXXXX").string();
+    const TemporaryPlace place(path);
+    if (fs::path(path).filename().string().size() > kLongestTargetName) {
+        return Outcome::NotPossible;
+    }
+    place.removeLeftovers();
+    std::string temporaryName = (place.folder / (place.prefix + "XXXXXX")).string();
     const Descriptor temporary(::mkostemp(temporaryName.data(), O_CLOEXEC));
     if (temporary.get() < 0) {
         return Outcome::NotPossible;
@@ -251,7 +281,7 @@ Outcome replaceWithAppended(const std::string& path, const Target& target, const
     }
     // The rename itself reaches the disk with the folder.
     const Descriptor folderDescriptor(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ::open(place.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderDescriptor.get() < 0 || ::fsync(folderDescriptor.get()) != 0) {
         reason = "the export was written but the folder could not be flushed to disk: " +
                  reasonFor(errno);

@@ -36,12 +36,13 @@ inline constexpr std::string_view kTargetIsInput = "it is the NK2 file being rea
 // file in the same folder, which is flushed and renamed over the target: rename replaces the
 // name atomically, so the name always leads to the old bytes or to the old bytes plus the whole
 // export. A symlink is kept and the file it points to replaced; mode, owner and group are
-// copied. Where that would change what the user sees through another name or cannot be done —
-// a file with more than one hard link, a folder this user may not create files in, an owner
-// this user cannot give — the export is appended in place under the same lock instead and cut
-// back to the measured length on any failure it sees; only a kill during that write can leave
-// part of it there. Targets that are not regular files are refused, except character devices
-// (such as /dev/null or /dev/full), which get the bytes directly.
+// copied. A SIGKILL before the rename leaves the temporary file (".NAME.quillet-XXXXXX"), which
+// the next export into the same file removes. Where that would change what the user sees through
+// another name or cannot be done — a file with more than one hard link, a folder this user may not
+// create files in, an owner this user cannot give — the export is appended in place under the same
+// lock instead and cut back to the measured length on any failure it sees; only a kill during that
+// write can leave part of it there. Targets that are not regular files are refused, except
+// character devices (such as /dev/null or /dev/full), which get the bytes directly.
 std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request);
 
 // The same with the low-level write of the export's bytes replaced, so that tests can make it

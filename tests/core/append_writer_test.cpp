@@ -200,6 +200,16 @@ TEST_F(AppendToFile, FailureThroughADanglingLinkKeepsTheLinkAndLeavesNothing) {
     EXPECT_EQ(contentOf(pathOf("target.csv")), "abc");
 }
 
+TEST_F(AppendToFile, TemporaryFileOfAKilledExportIsRemovedByTheNext) {
+    const std::string path = existingFile();
+    std::ofstream(pathOf(".old.csv.quillet-Ab12Cd")) << "old line\r\npart";
+    std::ofstream(pathOf(".other.csv.quillet-Ab12Cd")) << "another file's";
+    EXPECT_EQ(appendToFile(path, "x"), std::nullopt);
+    EXPECT_FALSE(fs::exists(pathOf(".old.csv.quillet-Ab12Cd")));
+    EXPECT_TRUE(fs::exists(pathOf(".other.csv.quillet-Ab12Cd")));
+    EXPECT_EQ(contentOf(path), "old line\r\nx");
+}
+
 TEST_F(AppendToFile, FileSizeLimitIsAnErrorNotADeath) {
     const std::string path = existingFile();
     const pid_t child = ::fork();
