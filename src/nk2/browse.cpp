@@ -24,6 +24,9 @@ const QString kPattern = QStringLiteral("*.NK2");
 const QString kDialogTitle = QStringLiteral("Choose your NK2 file.");
 const QString kDialogFilter = QStringLiteral("NK2 Files (*.NK2)");
 const QString kNoTypeChosen = QStringLiteral("You must choose an e-mail type!");
+const QString kNameNotRepresentable =
+    QStringLiteral("its name cannot be represented here (it is not valid UTF-8); "
+                   "drop the file onto the window instead");
 
 core::LoadOptions loadOptions(const BrowseControls& controls) {
     return {controls.smtpBox.isChecked(), controls.exchangeBox.isChecked(),
@@ -74,16 +77,29 @@ void Browse::withDialog() {
         core::finishWithoutFile(host);
         return;
     }
-    load(path);
+    // The dialog gives names as text: bytes that are not UTF-8 are already lost there.
+    if (path.contains(QChar::ReplacementCharacter) && !QFile::exists(path)) {
+        TableLoaderHost host(controls_);
+        core::finishWithoutFile(host);
+        controls_.banner.setMessage(
+            QString::fromStdString(core::couldNotOpenText(path.toStdString(), "")) +
+            kNameNotRepresentable);
+        return;
+    }
+    load(QFile::encodeName(path));
 }
 
 void Browse::file(const QString& path) {
+    fileNamed(QFile::encodeName(path));
+}
+
+void Browse::fileNamed(const QByteArray& localName) {
     if (running_) {
         return;
     }
     const RunningFlag running(running_);
     if (start()) {
-        load(path);
+        load(localName);
     }
 }
 
@@ -105,10 +121,11 @@ bool Browse::start() {
 }
 
 // From the chosen file to the last grid row.
-void Browse::load(const QString& path) {
+void Browse::load(const QByteArray& localName) {
     TableLoaderHost host(controls_);
     controls_.banner.setMessage(core::BannerMessage::ClickBrowse);
-    const core::FileBytes file = core::readFileBytes(QFile::encodeName(path).toStdString());
+    const QString path = QFile::decodeName(localName);
+    const core::FileBytes file = core::readFileBytes(localName.toStdString());
     if (!file.ok) {
         core::finishWithoutFile(host);
         // After the closing step, which writes the banner last: this way the reason stays.

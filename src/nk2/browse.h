@@ -2,6 +2,7 @@
 
 #include "nk2/browse_controls.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -28,11 +29,15 @@ public:
     // load runs.
     void file(const QString& path);
 
+    // The same for a file named by the bytes of its name, as a drop gives it, so that a name
+    // that is not valid UTF-8 opens too.
+    void fileNamed(const QByteArray& localName);
+
 private:
     class RunningFlag;
 
     bool start();
-    void load(const QString& path);
+    void load(const QByteArray& localName);
 
     BrowseControls controls_;
     bool running_ = false;

@@ -21,7 +21,7 @@ public:
 
     // The local file path when data is exactly one file whose name ends in ".nk2" in any letter
     // case; otherwise an empty string.
-    static QString nk2File(const QMimeData* data);
+    static QByteArray nk2File(const QMimeData* data);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
