@@ -235,10 +235,12 @@ struct TemporaryPlace {
     // left over.
     void removeLeftovers() const {
         std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(folder, ec)) {
-            const std::string name = entry.path().filename().string();
+        for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end;
+             entry.increment(ec)) {
+            const std::string name = entry->path().filename().string();
+            std::error_code ignored;
             if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
-                fs::remove(entry.path(), ec);
+                fs::remove(entry->path(), ignored);
             }
         }
     }
