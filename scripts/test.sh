@@ -20,7 +20,8 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-build/fuzz/fuzz/nk2_load_fuzzer -max_total_time=60 -print_final_stats=1 "$scratch" fuzz/corpus \
+build/fuzz/fuzz/nk2_load_fuzzer -max_total_time=60 -max_len=1048576 -print_final_stats=1 \
+    "$scratch" fuzz/corpus \
     examples 2>&1 | tail -n 12
 mkdir "$scratch/structure"
 build/fuzz/fuzz/nk2_structure_fuzzer -max_total_time=30 -print_final_stats=1 "$scratch/structure" \

@@ -12,6 +12,7 @@
 #include "stream_output.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ namespace {
 
 constexpr const char* kProgram = "quillet-convert";
 
-int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::ostream& err) {
+// The rows as --list prints them by default: the grid's four cells, tab-separated.
+std::string listText(const std::vector<core::GridRow>& rows) {
     std::string text;
     for (const core::GridRow& row : rows) {
         for (std::size_t cell = 0; cell < row.size(); ++cell) {
@@ -28,7 +30,7 @@ int printList(const std::vector<core::GridRow>& rows, std::ostream& out, std::os
             text += cell + 1 < row.size() ? '\t' : '\n';
         }
     }
-    return writeToStream(out, text, err);
+    return text;
 }
 
 std::vector<std::string> addressesFrom(const std::vector<core::GridRow>& rows, std::size_t first) {
@@ -39,30 +41,59 @@ std::vector<std::string> addressesFrom(const std::vector<core::GridRow>& rows, s
     return addresses;
 }
 
-// Loads every file into the grid the way --read says. The scan is Browse's and may stop short
-// of a large file's end, so it is checked against the file's structure and a warning tells how
-// many addresses it left out; a structural reading that stopped early says where.
-void readFiles(const std::vector<std::string>& files, const ConvertOptions& options,
-               core::HeadlessHost& grid, std::ostream& err) {
-    std::size_t missed = 0;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (options.read == ReadMode::Structure) {
-            const core::Nk2Structure read = core::loadNk2Structure(files[i], options.load, grid);
-            if (!read.complete) {
-                err << kProgram << ": warning: " << options.inputs[i] << ": "
-                    << core::structureProblemText(read) << "\n";
-            }
-            continue;
+// Loads one file's bytes into the grid the way --read says and returns how many addresses the
+// scan left out that the file's structure holds (none for a structural reading, which says on
+// err where a damaged file stopped it).
+std::size_t readFile(const std::string& path, std::string_view bytes,
+                     const ConvertOptions& options, core::HeadlessHost& grid, std::ostream& err) {
+    if (options.read == ReadMode::Structure) {
+        const core::Nk2Structure read = core::loadNk2Structure(bytes, options.load, grid);
+        if (!read.complete) {
+            err << kProgram << ": warning: " << path << ": " << core::structureProblemText(read)
+                << "\n";
         }
-        const std::size_t first = grid.rows().size();
-        core::loadNk2(files[i], options.load, grid);
-        missed += core::missedAddressCount(core::readNk2Structure(files[i]), options.load,
-                                           addressesFrom(grid.rows(), first));
+        return 0;
+    }
+    const std::size_t first = grid.rows().size();
+    core::loadNk2(bytes, options.load, grid);
+    return core::missedAddressCount(core::readNk2Structure(bytes), options.load,
+                                    addressesFrom(grid.rows(), first));
+}
+
+// Reads and loads the files one at a time, so that only one is in memory at once, then prints
+// or exports the rows; an unreadable file stops the run before anything is written, and so does
+// a run in which no file gave an address.
+int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+    core::HeadlessHost grid;
+    core::FileIdentities inputs;
+    std::size_t missed = 0;
+    for (const std::string& path : options.inputs) {
+        const core::FileBytes file =
+            path == "-" ? readWholeStream(stdin) : core::readFileBytes(path);
+        if (!file.ok) {
+            err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
+            return kExitUnreadableInput;
+        }
+        inputs.push_back(file.identity);
+        const std::size_t rowsBefore = grid.rows().size();
+        missed += readFile(path, file.bytes, options, grid, err);
+        if (grid.rows().size() == rowsBefore) {
+            err << kProgram << ": warning: no e-mail addresses were found in " << path << "\n";
+        }
     }
     if (missed > 0) {
         err << kProgram << ": warning: the scan missed " << missed
             << " addresses the files hold; --read structure reads every entry\n";
     }
+    if (grid.rows().empty()) {
+        return kExitNoAddresses;
+    }
+    if (options.list) {
+        return writeToStream(out, options.jsonLines ? jsonLines(grid.rows()) : listText(grid.rows()),
+                             err);
+    }
+    return writeExport(grid.rows(), options, inputs, out, err);
+}
 }
 
 } // namespace
@@ -71,11 +102,9 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.request) {
     case Request::Help:
-        out << usageText();
-        return kExitOk;
+        return writeToStream(out, usageText(), err);
     case Request::Version:
-        out << kProgram << " " << QUILLET_VERSION << "\n";
-        return kExitOk;
+        return writeToStream(out, std::string(kProgram) + " " + QUILLET_VERSION + "\n", err);
     case Request::BadUsage:
         err << kProgram << ": " << parsed.problem << "\n" << usageText();
         return kExitBadUsage;
@@ -84,7 +113,8 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     }
     const ConvertOptions& options = parsed.options;
     if (!options.load.smtp && !options.load.exchange) {
-        err << "You must choose an e-mail type!\n";
+        err << kProgram << ": --no-smtp and --no-domain together leave no e-mail type to read\n"
+            << usageText();
         return kExitBadUsage;
     }
     if (options.inputs.empty()) {
@@ -92,24 +122,12 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
         return kExitBadUsage;
     }
 
-    // Every file is read before anything is loaded, so an unreadable one leaves nothing written.
-    std::vector<std::string> files;
-    for (const std::string& path : options.inputs) {
-        core::FileBytes file = path == "-" ? readWholeStream(stdin) : core::readFileBytes(path);
-        if (!file.ok) {
-            err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
-            return kExitUnreadableInput;
-        }
-        files.push_back(std::move(file.bytes));
+    try {
+        return convert(options, out, err);
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": not enough memory; nothing was written\n";
+        return kExitOutOfMemory;
     }
-
-    core::HeadlessHost grid;
-    readFiles(files, options, grid, err);
-    if (options.list && options.jsonLines) {
-        return writeToStream(out, jsonLines(grid.rows()), err);
-    }
-    return options.list ? printList(grid.rows(), out, err)
-                        : writeExport(grid.rows(), options, out, err);
 }
 
 } // namespace quillet::cli

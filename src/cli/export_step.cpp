@@ -1,57 +1,78 @@
 #include "export_step.h"
 
 #include "core/append_writer.h"
+#include "core/contact_encoding.h"
 #include "core/contacts_layout.h"
-#include "core/cp1252.h"
 #include "core/vcard_layout.h"
 #include "exit_status.h"
 #include "stream_output.h"
 
 namespace quillet::cli {
-
 namespace {
 
-// The Outlook layouts are Windows-1252; a vCard keeps the grid's UTF-8.
-std::vector<core::ContactRow> contactRows(const std::vector<core::GridRow>& rows, bool utf8) {
+// Exported: the rows are in the file or on standard output.
+int written(std::size_t entriesWithReplacements, std::ostream& err) {
+    if (entriesWithReplacements > 0) {
+        err << "quillet-convert: warning: " << core::replacedEntriesText(entriesWithReplacements)
+            << " (--encoding utf-8 keeps them)\n";
+    }
+    return kExitOk;
+}
+
+// What an export adds to the file: a header only for a new or empty file, then the records.
+struct ExportBytes {
+    std::string header;
+    std::string records;
+    std::size_t entriesWithReplacements = 0;
+};
+
+// The Outlook layouts in the chosen encoding.
+ExportBytes contactsExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options) {
+    core::ContactEncoder encoder(options.encoding);
     std::vector<core::ContactRow> contacts;
     contacts.reserve(rows.size());
     for (const auto& row : rows) {
-        if (utf8) {
-            contacts.push_back({row[1], row[2], row[3]});
-        } else {
-            contacts.push_back({core::encodeCp1252(row[1]), core::encodeCp1252(row[2]),
-                                core::encodeCp1252(row[3])});
-        }
+        contacts.push_back(encoder.encode(row[1], row[2], row[3]));
     }
-    return contacts;
+    core::ExportLines lines = core::exportLines(*core::delimiterFor(options.fileType), contacts);
+    if (!lines.header.empty()) {
+        lines.header.insert(0, core::byteOrderMark(options.encoding));
+    }
+    return {std::move(lines.header), std::move(lines.records), encoder.entriesWithReplacements()};
 }
 
-// The cards of the rows with an Internet address; the others are counted on err.
-std::string vcardText(const std::vector<core::GridRow>& rows, std::ostream& err) {
-    const core::VcardExport cards = core::vcardExport(contactRows(rows, true));
+// The cards of the rows with an Internet address, in UTF-8; the others are counted on err.
+ExportBytes vcardExport(const std::vector<core::GridRow>& rows, std::ostream& err) {
+    core::ContactEncoder utf8(core::TextEncoding::Utf8);
+    std::vector<core::ContactRow> contacts;
+    contacts.reserve(rows.size());
+    for (const auto& row : rows) {
+        contacts.push_back(utf8.encode(row[1], row[2], row[3]));
+    }
+    core::VcardExport cards = core::vcardExport(contacts);
     if (cards.leftOut > 0) {
         err << "quillet-convert: " << cards.leftOut << (cards.leftOut == 1 ? " row" : " rows")
             << " without an Internet address left out of the vCard export\n";
     }
-    return cards.text;
+    return {{}, std::move(cards.text), 0};
 }
 
 } // namespace
 
 int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options,
-                std::ostream& out, std::ostream& err) {
-    const std::string text = options.fileType == "VCF"
-                                 ? vcardText(rows, err)
-                                 : core::exportText(options.fileType, contactRows(rows, false));
-
+                const core::FileIdentities& inputs, std::ostream& out, std::ostream& err) {
+    const ExportBytes bytes = options.fileType == "VCF" ? vcardExport(rows, err)
+                                                        : contactsExport(rows, options);
     if (options.outputPath.empty()) {
-        return writeToStream(out, text, err);
+        const int status = writeToStream(out, bytes.header + bytes.records, err);
+        return status == kExitOk ? written(bytes.entriesWithReplacements, err) : status;
     }
-    if (const auto reason = core::appendToFile(options.outputPath, text)) {
+    if (const auto reason =
+            core::appendToFile(options.outputPath, {bytes.header, bytes.records, inputs})) {
         err << "quillet-convert: could not write " << options.outputPath << ": " << *reason << "\n";
         return kExitOutputFailed;
     }
-    return kExitOk;
+    return written(bytes.entriesWithReplacements, err);
 }
 
 } // namespace quillet::cli

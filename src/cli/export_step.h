@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file_identity.h"
 #include "core/headless_host.h"
 #include "options.h"
 
@@ -10,8 +11,9 @@ namespace quillet::cli {
 
 // Appends the rows to options.outputPath (or writes them to out when it is empty) as an
 // Outlook contacts import file of options.fileType, or as vCards for "VCF" (rows without an
-// Internet address are left out and counted on err). Returns the exit status; problems go to err.
+// Internet address are left out and counted on err), refusing a target that is one of the
+// inputs. Returns the exit status; problems, and characters the encoding lost, go to err.
 int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options,
-                std::ostream& out, std::ostream& err);
+                const core::FileIdentities& inputs, std::ostream& out, std::ostream& err);
 
 } // namespace quillet::cli

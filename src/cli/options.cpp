@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <optional>
 #include <string_view>
 
 namespace quillet::cli {
@@ -21,6 +22,23 @@ std::string fileTypeNamed(std::string_view text) {
         }
     }
     return upper == "CSV" || upper == "TAB" || upper == "VCF" ? upper : std::string();
+}
+
+// The export's encoding by the name it is known by, in any letter case.
+std::optional<core::TextEncoding> encodingNamed(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    if (lower == "utf-8" || lower == "utf8") {
+        return core::TextEncoding::Utf8;
+    }
+    if (lower == "windows-1252" || lower == "cp1252") {
+        return core::TextEncoding::Cp1252;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -65,11 +83,24 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
                                 "'");
             }
             options.jsonLines = format == "jsonl";
+        } else if (argument == "--encoding") {
+            if (i + 1 == arguments.size()) {
+                return badUsage("option --encoding needs a value");
+            }
+            const auto encoding = encodingNamed(arguments[++i]);
+            if (!encoding) {
+                return badUsage("encoding must be windows-1252 or utf-8, not '" +
+                                std::string(arguments[i]) + "'");
+            }
+            options.encoding = *encoding;
         } else if (argument == "-t" || argument == "-o") {
             if (i + 1 == arguments.size()) {
                 return badUsage("option " + std::string(argument) + " needs a value");
             }
             const std::string_view value = arguments[++i];
+            if (argument == "-o" && value.empty()) {
+                return badUsage("option -o needs a file name (or - for standard output)");
+            }
             if (argument == "-o") {
                 options.outputPath = value == "-" ? "" : std::string(value);
             } else {
@@ -88,7 +119,8 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
 
 std::string usageText() {
     return "usage: quillet-convert [--list] [--format tsv|jsonl] [-t CSV|TAB|VCF] [-o FILE]\n"
-           "                       [--no-smtp] [--no-domain] [--read scan|structure] NK2FILE...\n"
+           "                       [--encoding utf-8] [--no-smtp] [--no-domain]\n"
+           "                       [--read scan|structure] NK2FILE...\n"
            "Reads Outlook autocomplete caches (NK2 files) and appends the addresses found, with\n"
            "their names, to an Outlook contacts import file or a vCard file. An NK2FILE of -\n"
            "is read from standard input; Outlook 2010+ autocomplete streams (.dat) are read\n"
@@ -99,6 +131,10 @@ std::string usageText() {
            "  -t CSV|TAB|VCF  the export's file type (default CSV); VCF writes vCard 3.0 and\n"
            "                  leaves out rows without an Internet address (no @)\n"
            "  -o FILE         the export file, appended to (default, or -: standard output)\n"
+           "  --encoding utf-8\n"
+           "                  CSV and TAB in UTF-8 (with a byte-order mark) instead of\n"
+           "                  Windows-1252, which Outlook's import wizard reads but which cannot\n"
+           "                  hold every character\n"
            "  --no-smtp       leave out SMTP addresses\n"
            "  --no-domain     leave out Exchange (domain) addresses\n"
            "  --read scan|structure\n"
@@ -108,7 +144,9 @@ std::string usageText() {
            "  --version       show the version\n"
            "\n"
            "Exit status: 0 done, 2 a bad command line or no e-mail type, 3 an NK2 file could not\n"
-           "be read, 4 the output could not be written (nothing is written in either case).\n";
+           "be read (or memory ran out), 4 the output could not be written, e.g. because it is\n"
+           "one of the NK2 files or not a regular file, 5 no NK2 file held an e-mail address\n"
+           "(nothing is written in these cases).\n";
 }
 
 } // namespace quillet::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/contact_encoding.h"
 #include "core/nk2_load.h"
 
 #include <span>
@@ -17,6 +18,7 @@ struct ConvertOptions {
     bool jsonLines = false;          // print them as JSON Lines instead of tab-separated
     std::string fileType = "CSV";    // "CSV", "TAB" or "VCF"
     std::string outputPath;          // the export file, appended to; empty: standard output
+    core::TextEncoding encoding = core::TextEncoding::Cp1252; // --encoding (CSV and TAB)
     core::LoadOptions load;          // both types unless --no-smtp / --no-domain
     ReadMode read = ReadMode::Scan;  // --read scan|structure
     std::vector<std::string> inputs; // "-" is standard input

@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace quillet::cli {
 
@@ -23,6 +24,12 @@ core::FileBytes readWholeStream(std::FILE* stream, std::size_t limit) {
         result.bytes.clear();
         result.reason = std::strerror(errno != 0 ? errno : EIO);
         return result;
+    }
+    // Redirected from a file, standard input is that file: an export must not land in it.
+    struct stat status {};
+    if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode)) {
+        result.identity = {static_cast<std::uint64_t>(status.st_dev),
+                           static_cast<std::uint64_t>(status.st_ino)};
     }
     result.ok = true;
     return result;

@@ -1,25 +1,56 @@
 #pragma once
 
-#include <cstdio>
+#include "core/file_identity.h"
+
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace quillet::core {
 
-// Hands bytes to an open file like std::fwrite and returns how many it took; fewer than given
-// means failure, with errno saying why.
-using FileWrite = std::function<std::size_t(std::FILE* file, std::string_view bytes)>;
+// Hands bytes to an open descriptor like write(2): returns how many it took, or -1 with errno
+// saying why.
+using FileWrite = std::function<ssize_t(int descriptor, const char* bytes, std::size_t size)>;
 
-// Appends bytes to the file at path (created when absent), all or nothing: on success returns
-// nothing; on failure returns the system's reason and leaves the file as it was before, cut
-// back to its old length or, when the call created it, removed again. Appending no bytes
-// still creates the file.
-std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes);
+// One export as the file receives it.
+struct AppendRequest {
+    std::string_view header;  // written first, only when the file is new or empty
+    std::string_view records; // always written
+    // Files being read: the target may not be one of them, through whatever path or link.
+    std::span<const FileIdentity> inputs = {};
+};
 
-// The same with the low-level write replaced, so that tests can make it fail part-way.
-std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes,
+// The reason given when the export target is one of the files being read.
+inline constexpr std::string_view kTargetIsInput = "it is the NK2 file being read";
+
+// Appends one export to the file at path (created when absent), all or nothing. On success
+// returns nothing, and the bytes are on disk (fsync). On failure returns the reason and the
+// file holds exactly what it held before: a file this call created is removed again.
+//
+// How the file never holds a torn export, even when the process is killed or the power fails:
+// exports take an exclusive lock (flock) on the file, so they run one after the other, and the
+// length is measured under that lock. The old bytes and the new ones are written to a temporary
+// file in the same folder, which is flushed and renamed over the target: rename replaces the
+// name atomically, so the name always leads to the old bytes or to the old bytes plus the whole
+// export. A symlink is kept and the file it points to replaced; mode, owner and group are
+// copied. A SIGKILL before the rename leaves the temporary file (".NAME.quillet-XXXXXX"), which
+// the next export into the same file removes. Where that would change what the user sees through
+// another name or cannot be done — a file with more than one hard link, a folder this user may not
+// create files in, an owner this user cannot give — the export is appended in place under the same
+// lock instead and cut back to the measured length on any failure it sees; only a kill during that
+// write can leave part of it there. Targets that are not regular files are refused, except
+// character devices (such as /dev/null or /dev/full), which get the bytes directly.
+std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request);
+
+// The same with the low-level write of the export's bytes replaced, so that tests can make it
+// fail part-way.
+std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request,
                                         const FileWrite& write);
+
+// One block of bytes with no header and no inputs to protect.
+std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes);
 
 } // namespace quillet::core

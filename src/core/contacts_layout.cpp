@@ -13,7 +13,7 @@ enum class Field {
     Literal,     // a fixed unquoted value
     Name,        // quoted
     Address,     // quoted
-    Type,        // unquoted
+    Type,        // quoted only when it holds the delimiter, a quote or a line break
     DisplayName, // quoted name + " (" + address + ")"
     Notes,       // quoted kNotesText
     NotWritten,  // past the last field of a record
@@ -137,6 +137,17 @@ void appendQuoted(std::string& out, std::string_view value) {
     out += '"';
 }
 
+// A value written bare when a reader cannot mistake it for more than one field, quoted otherwise.
+void appendBareOrQuoted(std::string& out, char delimiter, std::string_view value) {
+    const char needsQuotes[] = {delimiter, '"', '\r', '\n'};
+    if (value.find_first_of(std::string_view(needsQuotes, sizeof needsQuotes)) ==
+        std::string_view::npos) {
+        out += value;
+    } else {
+        appendQuoted(out, value);
+    }
+}
+
 void appendRecord(std::string& out, char delimiter, std::string_view name, std::string_view address,
                   std::string_view type) {
     for (int i = 0; i < kRecordFields; ++i) {
@@ -161,7 +172,7 @@ void appendRecord(std::string& out, char delimiter, std::string_view name, std::
             appendQuoted(out, address);
             break;
         case Field::Type:
-            out += type;
+            appendBareOrQuoted(out, delimiter, type);
             break;
         case Field::DisplayName:
             out += '"';
@@ -209,44 +220,49 @@ std::string contactRecord(char delimiter, std::string_view name, std::string_vie
 }
 
 std::optional<char> delimiterFor(std::string_view fileType) {
-    if (fileType == "CSV") {
+    std::string upper(fileType);
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    if (upper == "CSV") {
         return ',';
     }
-    if (fileType == "TAB") {
+    if (upper == "TAB") {
         return '\t';
     }
     return std::nullopt;
 }
 
-std::string exportText(std::string_view fileType, std::span<const ContactRow> rows) {
+ExportLines exportLines(char delimiter, std::span<const ContactRow> rows) {
     constexpr std::string_view kLineEnd = "\r\n";
-    std::string text;
+    ExportLines lines;
     if (rows.empty()) {
-        return text;
+        return lines;
     }
+    lines.header = contactsHeaderLine(delimiter);
+    lines.header += kLineEnd;
+    std::size_t size = 0;
+    for (const ContactRow& row : rows) {
+        // A quoted type doubles its quotes: twice its size is always enough.
+        size += fixedRecordSize() + 2 * (row.name.size() + row.address.size()) +
+                2 * std::max(row.type.size(), kDefaultEmailType.size()) + 2 + kLineEnd.size();
+    }
+    lines.records.reserve(size);
+    for (const ContactRow& row : rows) {
+        appendRecord(lines.records, delimiter, row.name, row.address,
+                     row.type.empty() ? kDefaultEmailType : std::string_view(row.type));
+        lines.records += kLineEnd;
+    }
+    return lines;
+}
+
+std::string exportText(std::string_view fileType, std::span<const ContactRow> rows) {
     const std::optional<char> delimiter = delimiterFor(fileType);
     if (!delimiter) {
-        text.reserve(rows.size() * kLineEnd.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            text += kLineEnd;
-        }
-        return text;
+        return {};
     }
-    const std::string header = contactsHeaderLine(*delimiter);
-    std::size_t size = header.size() + kLineEnd.size();
-    for (const ContactRow& row : rows) {
-        size += fixedRecordSize() + 2 * (row.name.size() + row.address.size()) +
-                std::max(row.type.size(), kDefaultEmailType.size()) + kLineEnd.size();
-    }
-    text.reserve(size);
-    text += header;
-    text += kLineEnd;
-    for (const ContactRow& row : rows) {
-        appendRecord(text, *delimiter, row.name, row.address,
-                     row.type.empty() ? kDefaultEmailType : std::string_view(row.type));
-        text += kLineEnd;
-    }
-    return text;
+    ExportLines lines = exportLines(*delimiter, rows);
+    return lines.header + lines.records;
 }
 
 } // namespace quillet::core

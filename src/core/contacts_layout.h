@@ -24,11 +24,13 @@ inline constexpr std::string_view kDefaultEmailType = "SMTP";
 std::string contactsHeaderLine(char delimiter);
 
 // The 86 fields of one entry joined by the delimiter. Inside a quoted field a double quote of
-// the value is doubled, so any name or address survives a CSV import; nothing else is changed.
+// the value is doubled, so any name or address survives a CSV import; the type is quoted only
+// when it holds the delimiter, a double quote, CR or LF, so that a CSV (or tab-separated)
+// reader always finds 86 fields; nothing else is changed.
 std::string contactRecord(char delimiter, std::string_view name, std::string_view address,
                           std::string_view type);
 
-// "CSV" gives a comma and "TAB" a tab, compared exactly; any other file type has no delimiter.
+// "CSV" gives a comma and "TAB" a tab, in any letter case; any other file type has none.
 std::optional<char> delimiterFor(std::string_view fileType);
 
 // One grid row as the export sees it.
@@ -38,8 +40,16 @@ struct ContactRow {
     std::string type; // empty means kDefaultEmailType
 };
 
-// Every line of one export, each ended by CR LF: for "CSV" and "TAB" the header line and one
-// record per row; for any other file type one empty line per row; nothing at all for no rows.
+// One export's lines, each ended by CR LF: the header line, which belongs only at the start of
+// a file, and one record per row. Both empty for no rows.
+struct ExportLines {
+    std::string header;
+    std::string records;
+};
+ExportLines exportLines(char delimiter, std::span<const ContactRow> rows);
+
+// The header line and the records together for "CSV" or "TAB" (any case), as a new file gets
+// them; empty for any other file type.
 std::string exportText(std::string_view fileType, std::span<const ContactRow> rows);
 
 } // namespace quillet::core

@@ -26,21 +26,38 @@ long locationNumber(const std::string& text) {
     return value;
 }
 
+// The locations the name step will look up: one per found address, up to the step limit.
+std::vector<long> searchedLocations(const LoadLists& lists) {
+    std::vector<long> locations;
+    const std::size_t count =
+        std::min(lists.smtpFound.listCount(), static_cast<std::size_t>(kStepLimit) + 2);
+    locations.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        locations.push_back(locationNumber(lists.smtpLocations.item(k)));
+    }
+    return locations;
+}
+
 } // namespace
 
-NameMarkers::NameMarkers(std::string_view file) {
-    for (std::size_t at = file.find(kNameMarker); at != std::string_view::npos;
-         at = file.find(kNameMarker, at + 1)) {
-        positions_.push_back(static_cast<long>(at) + 1);
+NameMarkers::NameMarkers(std::string_view file, std::vector<long> searchedFrom) {
+    std::sort(searchedFrom.begin(), searchedFrom.end());
+    searchedFrom.erase(std::unique(searchedFrom.begin(), searchedFrom.end()), searchedFrom.end());
+    found_.reserve(searchedFrom.size());
+    long lastMarker = 0;
+    std::size_t next = file.find(kNameMarker, 2);
+    for (const long position : searchedFrom) {
+        while (next != std::string_view::npos && static_cast<long>(next) + 1 <= position) {
+            lastMarker = static_cast<long>(next) + 1;
+            next = file.find(kNameMarker, next + 1);
+        }
+        found_.emplace_back(position, lastMarker);
     }
 }
 
 long NameMarkers::lastAtOrBefore(long position) const {
-    const auto after = std::upper_bound(positions_.begin(), positions_.end(), position);
-    if (after == positions_.begin() || *(after - 1) < 3) {
-        return 0;
-    }
-    return *(after - 1);
+    const auto at = std::lower_bound(found_.begin(), found_.end(), std::pair{position, 0L});
+    return at != found_.end() && at->first == position ? at->second : 0;
 }
 
 std::string resolveName(std::string_view file, const NameMarkers& markers, long location) {
@@ -64,7 +81,7 @@ void nameStep(LoadContext& load) {
     if (lists.smtpFound.empty()) {
         load.percent = 0;
     } else {
-        const NameMarkers markers(load.file);
+        const NameMarkers markers(load.file, searchedLocations(lists));
         do {
             load.countStep();
             const long k = load.steps;

@@ -18,18 +18,20 @@ inline constexpr std::string_view kOneOffProviderUid{
 // A name span of this many bytes or more gives an empty name.
 inline constexpr std::size_t kNameLimit = 200;
 
-// Where the name markers of a file lie, so that each backward search is a binary search
-// rather than a walk back through the file.
+// The name marker each backward search will find, worked out in one pass over the file for the
+// positions that will be searched from: it keeps one marker per search, never every marker of
+// the file, so a file made of markers costs no more memory than a few rows.
 class NameMarkers {
 public:
-    explicit NameMarkers(std::string_view file);
+    NameMarkers(std::string_view file, std::vector<long> searchedFrom);
 
-    // The 1-based position of the last marker that the backward search from `position` meets:
-    // positions `position` down to 3 are tried (a marker at 1 or 2 is not found). 0 if none.
+    // The 1-based position of the last marker that the backward search from `position`, one of
+    // the positions given, meets: positions `position` down to 3 are tried (a marker at 1 or 2
+    // is not found). 0 if none, or when `position` was not given.
     long lastAtOrBefore(long position) const;
 
 private:
-    std::vector<long> positions_;
+    std::vector<std::pair<long, long>> found_; // (searched from, marker), by the first
 };
 
 // The display name for the SMTP address whose SMTP location is `location`, as UTF-8: the bytes

@@ -1,8 +1,8 @@
 #include "export/export_command.h"
 
 #include "core/append_writer.h"
+#include "core/contact_encoding.h"
 #include "core/contacts_layout.h"
-#include "core/cp1252.h"
 #include "core/vcard_layout.h"
 #include "platform/cooperative_wait.h"
 #include "platform/message_box.h"
@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <new>
+#include <optional>
 #include <vector>
 
 namespace quillet::exporter {
@@ -42,27 +44,15 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-std::string cellBytes(const widgets::AddressGrid& grid, int row, int col) {
-    return core::encodeCp1252(grid.textMatrix(row, col).toStdString());
-}
-
 // Name, address and type of the first rowCount rows, as the bytes the file will hold.
-std::vector<core::ContactRow> contactRows(const widgets::AddressGrid& grid, int rowCount) {
+std::vector<core::ContactRow> contactRows(const widgets::AddressGrid& grid, int rowCount,
+                                          core::ContactEncoder& encoder) {
     std::vector<core::ContactRow> rows;
     rows.reserve(static_cast<std::size_t>(rowCount));
     for (int r = 0; r < rowCount; ++r) {
-        rows.push_back({cellBytes(grid, r, 1), cellBytes(grid, r, 2), cellBytes(grid, r, 3)});
-    }
-    return rows;
-}
-
-// The same rows in the grid's own UTF-8, as a vCard keeps them.
-std::vector<core::ContactRow> utf8Rows(const widgets::AddressGrid& grid, int rowCount) {
-    std::vector<core::ContactRow> rows;
-    rows.reserve(static_cast<std::size_t>(rowCount));
-    for (int r = 0; r < rowCount; ++r) {
-        rows.push_back({grid.textMatrix(r, 1).toStdString(), grid.textMatrix(r, 2).toStdString(),
-                        grid.textMatrix(r, 3).toStdString()});
+        rows.push_back(encoder.encode(grid.textMatrix(r, 1).toStdString(),
+                                      grid.textMatrix(r, 2).toStdString(),
+                                      grid.textMatrix(r, 3).toStdString()));
     }
     return rows;
 }
@@ -99,6 +89,16 @@ bool ExportCommand::exportNow() {
     // The grid holds at most 32,767 rows, so the count fits the program's 16-bit counters.
     const int rowCount = controls_.grid.rows();
     QLineEdit& pathEdit = controls_.exportPathEdit;
+    // A type typed into the box is checked before anything is asked or written.
+    const QString fileType = controls_.fileTypeBox.currentText();
+    const bool vcard = isVcard(fileType);
+    const std::optional<char> delimiter = core::delimiterFor(fileType.toStdString());
+    if (!delimiter && !vcard) {
+        controls_.banner.setMessage(QStringLiteral("File NOT exported! The file type must be CSV, "
+                                                   "TAB or VCF, not \"") +
+                                    fileType + QStringLiteral("\"."));
+        return false;
+    }
     const auto answer =
         platform::MessageBox::question(&controls_.window, QStringLiteral("Confirm file export?"),
                                        confirmationText(pathEdit.text()));
@@ -107,27 +107,42 @@ bool ExportCommand::exportNow() {
         return false;
     }
 
-    // Built whole and written in one append: the file gains every line or none, and the
-    // window does not yield while it is written.
-    const QString fileType = controls_.fileTypeBox.currentText();
-    std::string text;
-    std::size_t leftOut = 0;
-    if (isVcard(fileType)) {
-        core::VcardExport cards = core::vcardExport(utf8Rows(controls_.grid, rowCount));
-        text = std::move(cards.text);
-        leftOut = cards.leftOut;
-    } else {
-        text = core::exportText(fileType.toStdString(), contactRows(controls_.grid, rowCount));
-    }
     const std::string path = QFile::encodeName(trimBlanks(pathEdit.text())).toStdString();
-    if (const auto failure = core::appendToFile(path, text)) {
+    std::optional<std::string> failure;
+    std::size_t entriesWithReplacements = 0;
+    std::size_t leftOut = 0;
+    try {
+        // Built whole and written in one append: the file gains every line or none, and the
+        // window does not yield while it is written. The Outlook layouts are Windows-1252; a
+        // vCard keeps the grid's text whole in UTF-8.
+        core::ContactEncoder encoder(vcard ? core::TextEncoding::Utf8 : core::TextEncoding::Cp1252);
+        const std::vector<core::ContactRow> rows = contactRows(controls_.grid, rowCount, encoder);
+        core::ExportLines lines;
+        if (vcard) {
+            core::VcardExport cards = core::vcardExport(rows);
+            lines.records = std::move(cards.text);
+            leftOut = cards.leftOut;
+        } else {
+            lines = core::exportLines(*delimiter, rows);
+            entriesWithReplacements = encoder.entriesWithReplacements();
+        }
+        failure = core::appendToFile(path, {lines.header, lines.records, controls_.loadedFiles});
+    } catch (const std::bad_alloc&) {
+        failure = "not enough memory";
+    }
+    if (failure) {
         controls_.banner.setMessage(QStringLiteral("File NOT exported! Could not write ") +
                                     pathEdit.text() + QStringLiteral(": ") +
                                     QString::fromLocal8Bit(*failure));
         return false;
     }
-    controls_.banner.setMessage(QStringLiteral("File successfully written to ") + pathEdit.text() +
-                                leftOutText(leftOut));
+    QString written = QStringLiteral("File successfully written to ") + pathEdit.text();
+    if (entriesWithReplacements > 0) {
+        written += QStringLiteral(" (") +
+                   QString::fromStdString(core::replacedEntriesText(entriesWithReplacements)) +
+                   QStringLiteral(")");
+    }
+    controls_.banner.setMessage(written + leftOutText(leftOut));
     platform::wait(kShowPause);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/file_identity.h"
+
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -12,7 +14,8 @@ class StatusBanner;
 namespace quillet::exporter {
 
 // Export: appends the address grid to the export file after the user confirms; a file type
-// picked from the list proposes a matching export path.
+// picked from the list proposes a matching export path. The files loaded into the grid are
+// never the export's target.
 class ExportCommand {
 public:
     struct Controls {
@@ -21,6 +24,7 @@ public:
         const QComboBox& fileTypeBox;
         QLineEdit& exportPathEdit;
         widgets::StatusBanner& banner;
+        const core::FileIdentities& loadedFiles; // never written into
     };
 
     explicit ExportCommand(const Controls& controls) : controls_(controls) {}

@@ -51,6 +51,7 @@ void ListCommands::clear() {
     core::LoadLists& lists = controls_.table.lists();
     lists.addresses.clear();
     lists.names.clear();
+    controls_.table.loadedFiles().clear();
     controls_.table.setEntryCount(0);
     controls_.banner.setMessage(clearedStatus());
     controls_.startHere.setVisible(true);

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <new>
 
 namespace quillet::nk2 {
 namespace {
@@ -27,6 +28,9 @@ const QString kDialogTitle = QStringLiteral("Choose your NK2 file.");
 const QString kDialogFilter =
     QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams (*.dat)");
 const QString kNoTypeChosen = QStringLiteral("You must choose an e-mail type!");
+const QString kNameNotRepresentable =
+    QStringLiteral("its name cannot be represented here (it is not valid UTF-8); "
+                   "drop the file onto the window instead");
 
 core::LoadOptions loadOptions(const BrowseControls& controls) {
     return {controls.smtpBox.isChecked(), controls.exchangeBox.isChecked(),
@@ -97,18 +101,31 @@ void Browse::withDialog(const Reading& reading) {
         core::finishWithoutFile(host);
         return;
     }
-    load(path, reading);
+    // The dialog gives names as text: bytes that are not UTF-8 are already lost there.
+    if (path.contains(QChar::ReplacementCharacter) && !QFile::exists(path)) {
+        TableLoaderHost host(controls_);
+        core::finishWithoutFile(host);
+        controls_.banner.setMessage(
+            QString::fromStdString(core::couldNotOpenText(path.toStdString(), "")) +
+            kNameNotRepresentable);
+        return;
+    }
+    load(QFile::encodeName(path), reading);
 }
 
 void Browse::file(const QString& path) {
+    fileNamed(QFile::encodeName(path));
+}
+
+void Browse::fileNamed(const QByteArray& localName) {
     if (running_) {
         return;
     }
     const RunningFlag running(running_);
     const GridFocusAtEnd gridFocus(controls_);
     if (start()) {
-        load(path, [this](std::string_view fileBytes, const core::LoadOptions& options,
-                          core::LoaderHost& host) { scan(fileBytes, options, host); });
+        load(localName, [this](std::string_view fileBytes, const core::LoadOptions& options,
+                               core::LoaderHost& host) { scan(fileBytes, options, host); });
     }
 }
 
@@ -130,10 +147,11 @@ bool Browse::start() {
 }
 
 // From the chosen file to the last grid row.
-void Browse::load(const QString& path, const Reading& reading) {
+void Browse::load(const QByteArray& localName, const Reading& reading) {
     TableLoaderHost host(controls_);
     controls_.banner.setMessage(core::BannerMessage::ClickBrowse);
-    const core::FileBytes file = core::readFileBytes(QFile::encodeName(path).toStdString());
+    const QString path = QFile::decodeName(localName);
+    const core::FileBytes file = core::readFileBytes(localName.toStdString());
     if (!file.ok) {
         core::finishWithoutFile(host);
         // After the closing step, which writes the banner last: this way the reason stays.
@@ -141,8 +159,16 @@ void Browse::load(const QString& path, const Reading& reading) {
             QString::fromStdString(core::couldNotOpenText(path.toStdString(), file.reason)));
         return;
     }
+    controls_.table.loadedFiles().push_back(file.identity);
     loadingPath_ = path;
-    reading(file.bytes, loadOptions(controls_), host);
+    try {
+        reading(file.bytes, loadOptions(controls_), host);
+    } catch (const std::bad_alloc&) {
+        // The rows loaded so far stay; the closing step gives the buttons back.
+        core::finishWithoutFile(host);
+        controls_.banner.setMessage(QStringLiteral("Could not load ") + path +
+                                    QStringLiteral(": not enough memory"));
+    }
 }
 
 void Browse::scan(std::string_view fileBytes, const core::LoadOptions& options,

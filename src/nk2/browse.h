@@ -4,6 +4,7 @@
 #include "core/nk2_load.h"
 #include "nk2/browse_controls.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -42,12 +43,16 @@ public:
     // load runs.
     void file(const QString& path);
 
+    // The same for a file named by the bytes of its name, as a drop gives it, so that a name
+    // that is not valid UTF-8 opens too.
+    void fileNamed(const QByteArray& localName);
+
 private:
     class RunningFlag;
     class GridFocusAtEnd;
 
     bool start();
-    void load(const QString& path, const Reading& reading);
+    void load(const QByteArray& localName, const Reading& reading);
     void scan(std::string_view fileBytes, const core::LoadOptions& options,
               core::LoaderHost& host) const;
 

@@ -21,7 +21,7 @@ DropLoader::DropLoader(QWidget& window, Browse& browse)
     }
 }
 
-QString DropLoader::nk2File(const QMimeData* data) {
+QByteArray DropLoader::nk2File(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1) {
         return {};
     }
@@ -29,11 +29,12 @@ QString DropLoader::nk2File(const QMimeData* data) {
     if (!url.isLocalFile()) {
         return {};
     }
-    const QString path = url.toLocalFile();
+    // The name's own bytes: decoded as text, a name that is not valid UTF-8 would be lost.
+    const QByteArray path =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
     // An exported Outlook 2010+ autocomplete stream has the NK2 layout.
-    const bool cache = path.endsWith(QStringLiteral(".nk2"), Qt::CaseInsensitive) ||
-                       path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
-    return cache ? path : QString();
+    const QByteArray lower = path.toLower();
+    return lower.endsWith(".nk2") || lower.endsWith(".dat") ? path : QByteArray();
 }
 
 bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
@@ -42,7 +43,7 @@ bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* drop = static_cast<QDropEvent*>(event); // the base of all three
-    const QString path = nk2File(drop->mimeData());
+    const QByteArray path = nk2File(drop->mimeData());
     if (path.isEmpty() && watched != &window_) {
         return false; // a text box's own drag
     }
@@ -55,7 +56,7 @@ bool DropLoader::eventFilter(QObject* watched, QEvent* event) {
     drop->accept();
     if (type == QEvent::Drop) {
         // The drag source waits for the drop to finish; the load runs once it has.
-        QTimer::singleShot(0, this, [this, path] { browse_.file(path); });
+        QTimer::singleShot(0, this, [this, path] { browse_.fileNamed(path); });
     }
     return true;
 }

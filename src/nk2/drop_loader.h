@@ -19,9 +19,9 @@ class DropLoader : public QObject {
 public:
     DropLoader(QWidget& window, Browse& browse);
 
-    // The local file path when data is exactly one file whose name ends in ".nk2" or ".dat" in
-    // any letter case; otherwise an empty string.
-    static QString nk2File(const QMimeData* data);
+    // The local file path, as the bytes of its name, when data is exactly one file whose name
+    // ends in ".nk2" or ".dat" in any letter case; otherwise an empty array.
+    static QByteArray nk2File(const QMimeData* data);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

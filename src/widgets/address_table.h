@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file_identity.h"
 #include "core/scratch_list.h"
 
 #include <QObject>
@@ -11,8 +12,8 @@ namespace quillet::widgets {
 
 class AddressGrid;
 
-// What the features share about the address list: the grid, the "Entries Read" count beside it
-// and the loader's working lists, which live between loads.
+// What the features share about the address list: the grid, the "Entries Read" count beside it,
+// the loader's working lists, which live between loads, and the files loaded.
 class AddressTable : public QObject {
     Q_OBJECT
 
@@ -21,6 +22,8 @@ public:
 
     AddressGrid& grid() const { return grid_; }
     core::LoadLists& lists() { return lists_; }
+    // Every file loaded since the last Clear: an export may not write into one of them.
+    core::FileIdentities& loadedFiles() { return loadedFiles_; }
 
     void setEntryCount(long count);
     QString entryCountText() const;
@@ -40,6 +43,7 @@ private:
     QLabel& entryCount_;
     core::LoadLists lists_;
     bool unexportedEdits_ = false;
+    core::FileIdentities loadedFiles_;
 };
 
 } // namespace quillet::widgets

@@ -1,11 +1,13 @@
 #include "nk2_generator.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -123,13 +125,20 @@ TEST_F(ConverterTest, TypeOptionsUncheckTheBoxes) {
 
     const Result none = run({"--list", "--no-smtp", "--no-domain", sample()});
     EXPECT_EQ(none.status, 2);
-    EXPECT_EQ(none.err, "You must choose an e-mail type!\n");
+    EXPECT_TRUE(none.err.starts_with("quillet-convert: --no-smtp and --no-domain together leave "
+                                     "no e-mail type to read\nusage: quillet-convert"))
+        << none.err;
     EXPECT_EQ(none.out, "");
 }
 
 TEST_F(ConverterTest, BadCommandLinesShowUsage) {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"--bogus", sample()}, {"-t", "XML", sample()}, {sample(), "-o"}, {"--list"}}) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"--bogus", sample()},
+                                               {"-t", "XML", sample()},
+                                               {sample(), "-o"},
+                                               {"--list"},
+                                               {"-o", "", sample()},
+                                               {"--encoding", "latin-9", sample()}}) {
         const Result result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments[0];
         EXPECT_NE(result.err.find("usage: quillet-convert"), std::string::npos) << result.err;
@@ -157,6 +166,12 @@ TEST_F(ConverterTest, HelpAndVersion) {
     const Result version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "quillet-convert " QUILLET_VERSION "\n");
+    // Text that cannot reach standard output is a failure.
+    for (const char* request : {"--help", "--version"}) {
+        const int status = std::system(
+            (quoted(QUILLET_CONVERT) + " " + request + " >/dev/full 2>/dev/null").c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 4) << request;
+    }
 }
 
 TEST_F(ConverterTest, ExportGoesToStandardOutputOrIsAppendedToAFile) {
@@ -176,7 +191,68 @@ TEST_F(ConverterTest, ExportGoesToStandardOutputOrIsAppendedToAFile) {
     const std::string target = file("contacts.csv");
     EXPECT_EQ(run({"-o", target, sample()}).status, 0);
     EXPECT_EQ(run({"-o", target, sample()}).status, 0);
-    EXPECT_EQ(contents(target), csv.out + csv.out); // two exports, two header lines
+    // The second export adds its records only.
+    EXPECT_EQ(contents(target), csv.out + csv.out.substr(csv.out.find("\r\n") + 2));
+}
+
+TEST_F(ConverterTest, LostCharactersAreCountedAndUtf8KeepsThem) {
+    const Result cp1252 = run({"--no-domain", sample()});
+    EXPECT_EQ(cp1252.status, 0);
+    EXPECT_TRUE(cp1252.err.starts_with("quillet-convert: warning: ")) << cp1252.err;
+    EXPECT_NE(cp1252.err.find(" had characters that Windows-1252 cannot hold, written as \"?\" "
+                              "(--encoding utf-8 keeps them)\n"),
+              std::string::npos)
+        << cp1252.err;
+    EXPECT_EQ(lines(cp1252.err).size(), 1U);
+
+    const std::string target = file("utf8.csv");
+    const Result utf8 = run({"--encoding", "utf-8", "--no-domain", "-o", target, sample()});
+    EXPECT_EQ(utf8.status, 0);
+    EXPECT_EQ(utf8.err, "");
+    const std::string written = contents(target);
+    EXPECT_TRUE(written.starts_with("\xEF\xBB\xBF\"Title\",")) << written.substr(0, 20);
+    EXPECT_NE(written.find(",\"\u0141ukasz \u017Bak\","), std::string::npos);
+
+    const Result plain = run({"--no-smtp", sample()});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.err, "");
+}
+
+TEST_F(ConverterTest, TheInputIsNeverTheTarget) {
+    const std::string input = file("same.nk2");
+    fs::copy_file(sample(), input, fs::copy_options::overwrite_existing);
+    const std::string before = contents(input);
+    fs::remove(file("hard.nk2"));
+    fs::remove(file("soft.nk2"));
+    fs::create_hard_link(input, file("hard.nk2"));
+    fs::create_symlink(input, file("soft.nk2"));
+    for (const std::string& target :
+         {input, (dir_ / "." / "same.nk2").string(), file("hard.nk2"), file("soft.nk2")}) {
+        const Result result = run({"-o", target, sample(), input});
+        EXPECT_EQ(result.status, 4) << target;
+        EXPECT_EQ(result.err, "quillet-convert: could not write " + target +
+                                  ": it is the NK2 file being read\n");
+    }
+    EXPECT_EQ(contents(input), before);
+}
+
+TEST_F(ConverterTest, PipesAndHugeFilesAreRefusedAtOnce) {
+    const std::string fifo = file("fifo.csv");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const Result piped = run({"-o", fifo, sample()});
+    EXPECT_EQ(piped.status, 4);
+    EXPECT_EQ(piped.err, "quillet-convert: could not write " + fifo +
+                             ": it is a named pipe (FIFO), not a regular file\n");
+
+    const std::string huge = file("huge.nk2");
+    std::ofstream(huge) << "x";
+    fs::resize_file(huge, std::uintmax_t{1} << 40);
+    const Result tooLarge = run({"--list", huge});
+    EXPECT_EQ(tooLarge.status, 3);
+    EXPECT_TRUE(
+        tooLarge.err.starts_with("quillet-convert: Could not open " + huge + ": File too large: "))
+        << tooLarge.err;
+    fs::remove(huge);
 }
 
 TEST_F(ConverterTest, FailedExportSaysWhyAndExitsWithFour) {

@@ -108,10 +108,12 @@ TEST(ContactsLayout, QuotesInsideQuotedValuesAreDoubled) {
     EXPECT_EQ(contactRecord(',', "\"", "", "SMTP").substr(0, 7), R"(,"""",,)");
 }
 
-TEST(ContactsLayout, OnlyExactCsvAndTabChooseADelimiter) {
+TEST(ContactsLayout, CsvAndTabInAnyCaseChooseADelimiter) {
     EXPECT_EQ(delimiterFor("CSV"), ',');
     EXPECT_EQ(delimiterFor("TAB"), '\t');
-    for (const char* other : {"csv", "Tab", "", " CSV", "CSV ", "TXT"}) {
+    EXPECT_EQ(delimiterFor("csv"), ',');
+    EXPECT_EQ(delimiterFor("tAb"), '\t');
+    for (const char* other : {"", " CSV", "CSV ", "TXT", "cs"}) {
         EXPECT_EQ(delimiterFor(other), std::nullopt) << other;
     }
 }
@@ -125,8 +127,16 @@ TEST(ContactsLayout, ExportTextIsHeaderThenRecordsEachEndedByCrLf) {
                       "\r\n" + contactRecord(d, "Bo", "/o=X/cn=bo", "EX") + "\r\n");
         EXPECT_EQ(exportText(fileType, {}), "");
     }
-    // Any other file type writes one empty line per row and no header.
-    EXPECT_EQ(exportText("csv", rows), "\r\n\r\n");
-    EXPECT_EQ(exportText("", rows), "\r\n\r\n");
-    EXPECT_EQ(exportText("csv", {}), "");
+    EXPECT_EQ(exportText("csv", rows), exportText("CSV", rows));
+    // Any other file type writes nothing: it never reaches a file.
+    EXPECT_EQ(exportText("", rows), "");
+    EXPECT_EQ(exportText("txt", rows), "");
+}
+
+TEST(ContactsLayout, TypeIsQuotedOnlyWhenItWouldSplitTheRecord) {
+    EXPECT_NE(contactRecord(',', "Ann", "a@x", "SMTP").find(R"(,"a@x",SMTP,)"), std::string::npos);
+    EXPECT_NE(contactRecord('\t', "Ann", "a@x", "a,b").find("\t\"a@x\"\ta,b\t"), std::string::npos);
+    EXPECT_NE(contactRecord(',', "Ann", "a@x", "x,\"y\"\r\nz").find(",\"x,\"\"y\"\"\r\nz\","),
+              std::string::npos);
+    EXPECT_NE(contactRecord('\t', "Ann", "a@x", "a\tb").find("\t\"a\tb\"\t"), std::string::npos);
 }

@@ -49,3 +49,30 @@ TEST(FileBytes, UnreadableFile) {
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.reason, "Permission denied");
 }
+
+TEST(FileBytes, StopsAtTheSizeLimitWhateverTheSizeSays) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("quillet_file_bytes_sparse_" + std::to_string(getpid()));
+    std::ofstream(path) << "x";
+    // A sparse file far above the limit is refused without being read.
+    std::filesystem::resize_file(path, std::uintmax_t{3} << 30);
+    const auto huge = readFileBytes(path.string());
+    EXPECT_FALSE(huge.ok);
+    EXPECT_TRUE(huge.reason.starts_with("File too large: ")) << huge.reason;
+    std::filesystem::resize_file(path, 5000);
+    EXPECT_FALSE(readFileBytes(path.string(), 4999).ok);
+    const auto fits = readFileBytes(path.string(), 5000);
+    EXPECT_TRUE(fits.ok);
+    EXPECT_EQ(fits.bytes.size(), 5000U);
+    struct stat status {};
+    ::stat(path.c_str(), &status);
+    EXPECT_EQ(fits.identity.inode, static_cast<std::uint64_t>(status.st_ino));
+    std::filesystem::remove(path);
+    // /proc files report no size and some never end.
+    const auto endless = readFileBytes("/proc/self/pagemap", 1 << 20);
+    EXPECT_FALSE(endless.ok);
+    EXPECT_TRUE(endless.reason.starts_with("File too large: ")) << endless.reason;
+    const auto small = readFileBytes("/proc/self/status");
+    EXPECT_TRUE(small.ok);
+    EXPECT_NE(small.bytes.find("Name:"), std::string::npos);
+}

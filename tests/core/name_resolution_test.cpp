@@ -26,7 +26,7 @@ void put(std::string& file, long position, std::string_view bytes) {
 }
 
 std::string nameAt(const std::string& file, long location) {
-    return quillet::core::resolveName(file, NameMarkers(file), location);
+    return quillet::core::resolveName(file, NameMarkers(file, {location}), location);
 }
 
 } // namespace
@@ -81,4 +81,20 @@ TEST(NameResolution, UnicodeOneOffNamesAreUtf16) {
     std::string broken = wide;
     broken[5] = 'X';
     EXPECT_EQ(quillet::core::cutAtNul(nameAt(broken, marker + 20)), "Z");
+}
+
+TEST(NameResolution, MarkersAreFoundForEverySearchedPositionInOnePass) {
+    std::string file;
+    for (int i = 0; i < 10000; ++i) {
+        file += "ab";
+        file += quillet::core::kNameMarker;
+    }
+    // Markers lie at 3, 8, 13, ...: the one at or before each position is found.
+    const NameMarkers markers(file, {49998, 2, 3, 7, 8, 49998});
+    EXPECT_EQ(markers.lastAtOrBefore(2), 0);
+    EXPECT_EQ(markers.lastAtOrBefore(3), 3);
+    EXPECT_EQ(markers.lastAtOrBefore(7), 3);
+    EXPECT_EQ(markers.lastAtOrBefore(8), 8);
+    EXPECT_EQ(markers.lastAtOrBefore(49998), 49998);
+    EXPECT_EQ(markers.lastAtOrBefore(100), 0); // never asked for
 }

@@ -147,7 +147,9 @@ TEST_F(Road, LoadEditAndExport) {
     MessageBox::setNextAnswer(MessageBox::Answer::Yes);
     QTest::mouseClick(child<QPushButton>(form, names::exportButton), Qt::LeftButton);
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
-              QStringLiteral("File successfully written to ") + windowFile);
+              QStringLiteral("File successfully written to ") + windowFile +
+                  QStringLiteral(" (3 entries had characters that Windows-1252 cannot hold, "
+                                 "written as \"?\")"));
     EXPECT_EQ(bytesOf(windowFile), convertedExport(out.filePath(QStringLiteral("cli.csv"))));
 
     clickCell(2, 1);

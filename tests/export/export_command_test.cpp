@@ -1,6 +1,7 @@
 #include "app/qt_printers.h"
 #include "core/banner.h"
 #include "export_window.h"
+#include "nk2/browse.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -114,22 +116,27 @@ TEST_F(ExportCommand, AnEmptyGridCreatesTheFileAndWritesNothing) {
               "File successfully written to " + path);
 }
 
-TEST_F(ExportCommand, EveryExportAppendsItsOwnHeader) {
+TEST_F(ExportCommand, OnlyANewOrEmptyFileGetsTheHeader) {
     addRow("Ann", "ann@x.org");
     const QString path = outPath("twice.csv");
     writeBytes(path, "kept line\r\n");
     exportTo(path);
-    const QByteArray once = bytesOf(path);
     exportTo(path);
-    const QByteArray twice = bytesOf(path);
-    EXPECT_EQ(twice, once + once.mid(11));
-    const QList<QByteArray> lines = linesOf(twice);
-    ASSERT_EQ(lines.size(), 5);
+    const QList<QByteArray> lines = linesOf(bytesOf(path));
+    ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], "kept line");
-    EXPECT_TRUE(lines[1].startsWith("\"Title\""));
-    EXPECT_TRUE(lines[2].startsWith(",\"Ann\""));
-    EXPECT_EQ(lines[3], lines[1]);
-    EXPECT_EQ(lines[4], lines[2]);
+    EXPECT_TRUE(lines[1].startsWith(",\"Ann\""));
+    EXPECT_EQ(lines[2], lines[1]);
+
+    const QString empty = outPath("empty.csv");
+    writeBytes(empty, "");
+    exportTo(empty);
+    exportTo(empty);
+    const QList<QByteArray> fresh = linesOf(bytesOf(empty));
+    ASSERT_EQ(fresh.size(), 3);
+    EXPECT_TRUE(fresh[0].startsWith("\"Title\""));
+    EXPECT_EQ(fresh[1], lines[1]);
+    EXPECT_EQ(fresh[2], lines[1]);
 }
 
 TEST_F(ExportCommand, BlanksAroundThePathAreShownButNotPartOfTheFileName) {
@@ -145,15 +152,26 @@ TEST_F(ExportCommand, BlanksAroundThePathAreShownButNotPartOfTheFileName) {
               "File successfully written to " + typed);
 }
 
-TEST_F(ExportCommand, AnyOtherFileTypeWritesOneEmptyLinePerRow) {
+TEST_F(ExportCommand, TypedFileTypesCountInAnyCaseAndOthersAreRefusedBeforeTheQuestion) {
     addRow("Ann", "ann@x.org");
     addRow("Bob", "bob@x.org");
     child<QComboBox>(form, names::fileTypeBox)->setEditText("csv");
     const QString path = outPath("lower.csv");
     exportTo(path);
-    EXPECT_EQ(bytesOf(path), QByteArray("\r\n\r\n"));
+    const QList<QByteArray> lines = linesOf(bytesOf(path));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("\"Title\",\"First Name\","));
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
               "File successfully written to " + path);
+
+    const int shown = MessageBox::shownCount();
+    child<QComboBox>(form, names::fileTypeBox)->setEditText("xml");
+    const QString refused = outPath("refused.xml");
+    exportTo(refused);
+    EXPECT_EQ(MessageBox::shownCount(), shown);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File NOT exported! The file type must be CSV or TAB, not \"xml\".");
+    EXPECT_FALSE(QFile::exists(refused));
 }
 
 TEST_F(ExportCommand, AnsweringNoFlashesTheBannerRedAndTouchesNoFile) {
@@ -248,7 +266,7 @@ TEST_F(ExportCommand, AFailedExportSaysWhyAndLeavesTheFileAsItWas) {
     exportTo(good);
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
               "File successfully written to " + good);
-    EXPECT_TRUE(bytesOf(good).startsWith(before + "\"Title\""));
+    EXPECT_TRUE(bytesOf(good).startsWith(before + ",\"Ann\""));
 }
 
 TEST_F(ExportCommand, WritesTextAsWindows1252Bytes) {
@@ -263,6 +281,43 @@ TEST_F(ExportCommand, WritesTextAsWindows1252Bytes) {
     EXPECT_TRUE(lines[1].contains(",\"\x80@x.org\",SMTP,\"Ren\xE9"
                                   "e ?? (\x80@x.org)\","));
     EXPECT_TRUE(lines[2].startsWith(",\"\xE9\","));
+    // The banner says how many entries lost characters; with none lost it stays as it was.
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + path +
+                  " (1 entry had characters that Windows-1252 cannot hold, written as \"?\")");
+}
+
+TEST_F(ExportCommand, AFileLoadedIntoTheGridIsNeverTheTarget) {
+    const QString nk2 = outPath("loaded.nk2");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLET_EXAMPLES_DIR "/sample.nk2"), nk2));
+    ASSERT_TRUE(QFile::link(nk2, outPath("link.nk2")));
+    const QByteArray before = bytesOf(nk2);
+    child<nk2::Browse>(form, names::browse)->file(nk2);
+    ASSERT_GT(child<AddressGrid>(form, names::addressGrid)->rows(), 0);
+    for (const QString& target : {nk2, outPath("link.nk2"), out.path() + "/./loaded.nk2"}) {
+        exportTo(target);
+        EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+                  "File NOT exported! Could not write " + target +
+                      ": it is the NK2 file being read");
+    }
+    EXPECT_EQ(bytesOf(nk2), before);
+
+    // Clear forgets the files loaded.
+    QTest::mouseClick(child<QPushButton>(form, names::clearButton), Qt::LeftButton);
+    addRow("Ann", "ann@x.org");
+    exportTo(nk2);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File successfully written to " + nk2);
+}
+
+TEST_F(ExportCommand, APipeAsTargetIsRefusedAtOnce) {
+    addRow("Ann", "ann@x.org");
+    const QString fifo = outPath("fifo.csv");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    exportTo(fifo);
+    EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
+              "File NOT exported! Could not write " + fifo +
+                  ": it is a named pipe (FIFO), not a regular file");
 }
 
 } // namespace

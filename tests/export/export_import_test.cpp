@@ -25,6 +25,8 @@ TEST_F(ExportImport, EveryRecordImportsAsEightySixFieldsWithItsNameAndAddress) {
          "Ren\xE9"
          "e ?",
          "\x80@x.org", "SMTP"},
+        // A type holding both delimiters, quotes and a line break stays one field.
+        {"Typed", "t@x.org", "a\tb,\"c\"\r\nd", "Typed", "t@x.org", "a\tb,\"c\"\r\nd"},
     };
     QByteArray expected;
     for (const Sample& s : samples) {

@@ -60,7 +60,7 @@ TEST_F(ExportOptions, TypingAFileTypeLeavesThePathAndIsTakenAsTyped) {
     EXPECT_TRUE(child<QPushButton>(form, names::exportButton)->hasFocus());
     EXPECT_EQ(child<QComboBox>(form, names::fileTypeBox)->currentText(), "tab");
     EXPECT_EQ(child<QLineEdit>(form, names::exportPathEdit)->text(), path);
-    EXPECT_EQ(bytesOf(path), QByteArray("\r\n\r\n"));
+    EXPECT_TRUE(bytesOf(path).startsWith("\"Title\"\t\"First Name\"\t"));
 
     // A typed "TAB" selects the tab delimiter and still keeps the typed path.
     child<QComboBox>(form, names::fileTypeBox)->setFocus();

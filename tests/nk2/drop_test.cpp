@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -158,6 +159,26 @@ TEST_F(Drop, AnythingElseIsRefusedAndDoesNothing) {
     EXPECT_EQ(rows(), 0);
     EXPECT_TRUE(buttonsEnabled());
     EXPECT_EQ(quillet::nk2::DropLoader::nk2File(nullptr), QString());
+}
+
+TEST_F(Drop, ANameThatIsNotUtf8OpensByItsBytes) {
+    const QByteArray name = QFile::encodeName(files.path()) + "/caf\xE9.nk2";
+    std::ofstream(name.toStdString(), std::ios::binary) << "xSMTP:a@b\x02";
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls({QUrl::fromEncoded("file://" + name.toPercentEncoding("/"))});
+    EXPECT_EQ(drops(&form, *data), Qt::CopyAction);
+    ASSERT_EQ(rows(), 1);
+    EXPECT_EQ(cell(0, 2), QStringLiteral("a@b\x02"));
+
+    // The file dialog hands names over as text, where those bytes are already lost.
+    const QString lost = files.path() + QStringLiteral("/caf\uFFFD.nk2");
+    browse(lost);
+    ASSERT_FALSE(banners.isEmpty());
+    EXPECT_EQ(banners.last(), QStringLiteral("Could not open ") + lost +
+                                  QStringLiteral(": its name cannot be represented here (it is "
+                                                 "not valid UTF-8); drop the file onto the "
+                                                 "window instead"));
+    EXPECT_EQ(rows(), 1);
 }
 
 TEST_F(Drop, NeedsAChosenTypeLikeBrowse) {
