@@ -44,8 +44,8 @@ std::vector<std::string> addressesFrom(const std::vector<core::GridRow>& rows, s
 // Loads one file's bytes into the grid the way --read says and returns how many addresses the
 // scan left out that the file's structure holds (none for a structural reading, which says on
 // err where a damaged file stopped it).
-std::size_t readFile(const std::string& path, std::string_view bytes,
-                     const ConvertOptions& options, core::HeadlessHost& grid, std::ostream& err) {
+std::size_t readFile(const std::string& path, std::string_view bytes, const ConvertOptions& options,
+                     core::HeadlessHost& grid, std::ostream& err) {
     if (options.read == ReadMode::Structure) {
         const core::Nk2Structure read = core::loadNk2Structure(bytes, options.load, grid);
         if (!read.complete) {
@@ -89,11 +89,10 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
         return kExitNoAddresses;
     }
     if (options.list) {
-        return writeToStream(out, options.jsonLines ? jsonLines(grid.rows()) : listText(grid.rows()),
-                             err);
+        return writeToStream(
+            out, options.jsonLines ? jsonLines(grid.rows()) : listText(grid.rows()), err);
     }
     return writeExport(grid.rows(), options, inputs, out, err);
-}
 }
 
 } // namespace

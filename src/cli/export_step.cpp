@@ -61,8 +61,8 @@ ExportBytes vcardExport(const std::vector<core::GridRow>& rows, std::ostream& er
 
 int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& options,
                 const core::FileIdentities& inputs, std::ostream& out, std::ostream& err) {
-    const ExportBytes bytes = options.fileType == "VCF" ? vcardExport(rows, err)
-                                                        : contactsExport(rows, options);
+    const ExportBytes bytes =
+        options.fileType == "VCF" ? vcardExport(rows, err) : contactsExport(rows, options);
     if (options.outputPath.empty()) {
         const int status = writeToStream(out, bytes.header + bytes.records, err);
         return status == kExitOk ? written(bytes.entriesWithReplacements, err) : status;

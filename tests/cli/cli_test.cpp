@@ -357,3 +357,19 @@ TEST_F(ConverterTest, VcardExportLeavesOutAndCountsRowsWithoutAnInternetAddress)
     EXPECT_EQ(none.err,
               "quillet-convert: 3 rows without an Internet address left out of the vCard export\n");
 }
+
+TEST_F(ConverterTest, AFileWithoutAddressesIsNamedAndARunWithNoneWritesNothing) {
+    std::ofstream(file("hostname"), std::ios::binary) << "workstation\n";
+    const Result alone = run({"-o", file("nothing.csv"), file("hostname")});
+    EXPECT_EQ(alone.status, 5);
+    EXPECT_EQ(alone.err, "quillet-convert: warning: no e-mail addresses were found in " +
+                             file("hostname") + "\n");
+    EXPECT_FALSE(fs::exists(file("nothing.csv")));
+    EXPECT_EQ(run({"--list", file("hostname")}).out, "");
+
+    // Beside a file that has addresses, the empty one is only named.
+    const Result mixed = run({"--list", file("hostname"), sample()});
+    EXPECT_EQ(mixed.status, 0);
+    EXPECT_EQ(mixed.out, run({"--list", sample()}).out);
+    EXPECT_EQ(mixed.err, alone.err);
+}

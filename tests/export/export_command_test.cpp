@@ -170,7 +170,7 @@ TEST_F(ExportCommand, TypedFileTypesCountInAnyCaseAndOthersAreRefusedBeforeTheQu
     exportTo(refused);
     EXPECT_EQ(MessageBox::shownCount(), shown);
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
-              "File NOT exported! The file type must be CSV or TAB, not \"xml\".");
+              "File NOT exported! The file type must be CSV, TAB or VCF, not \"xml\".");
     EXPECT_FALSE(QFile::exists(refused));
 }
 
