@@ -2,7 +2,6 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QFile>
 #include <span>
 
 int main(int argc, char** argv) {
@@ -18,7 +17,7 @@ int main(int argc, char** argv) {
     // "quillet FILE" (the desktop's Open With): loaded as a drop is, once start-up has looked
     // for the user's own file.
     if (!commandLine.file.empty()) {
-        window.openFile(QFile::decodeName(QByteArray::fromStdString(commandLine.file)));
+        window.openFile(QByteArray::fromStdString(commandLine.file));
     }
     return app.exec();
 }

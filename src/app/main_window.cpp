@@ -160,8 +160,8 @@ void MainWindow::wireFeatures() {
             [this] { readEveryEntry_->withDialog(); });
 }
 
-void MainWindow::openFile(const QString& path) {
-    browse_->file(path);
+void MainWindow::openFile(const QByteArray& localName) {
+    browse_->fileNamed(localName);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

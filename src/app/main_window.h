@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <memory>
 
@@ -37,8 +38,9 @@ public:
     // several seconds.
     void start();
 
-    // Loads an NK2 file named outside the window (on the command line) as a dropped one.
-    void openFile(const QString& path);
+    // Loads an NK2 file named outside the window (on the command line) as a dropped one, by
+    // the bytes of its name, so that a name that is not valid UTF-8 opens too.
+    void openFile(const QByteArray& localName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -133,7 +133,7 @@ TEST_F(Drop, AFileNamedOnTheCommandLineLoadsAsADroppedOneAndTheGridGetsTheFocus)
     ASSERT_GT(droppedRows, 0);
 
     banners.clear();
-    form.openFile(kSample);
+    form.openFile(QFile::encodeName(kSample));
     EXPECT_EQ(banners, dropped);
     EXPECT_EQ(rows(), 2 * droppedRows);
     EXPECT_EQ(form.focusWidget(), child<AddressGrid>(form, names::addressGrid));
