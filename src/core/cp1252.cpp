@@ -1,5 +1,6 @@
 #include "cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -81,10 +82,16 @@ void appendUtf8(std::string& out, char32_t cp) {
 }
 
 std::string decodeCp1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(c)));
+    // ASCII, most of any address or name, is the same in UTF-8: copied in one go.
+    const auto firstHigh = std::find_if(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    std::string out(bytes.begin(), firstHigh);
+    if (firstHigh == bytes.end()) {
+        return out;
+    }
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (auto c = firstHigh; c != bytes.end(); ++c) {
+        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(*c)));
     }
     return out;
 }

@@ -5,14 +5,52 @@
 #include "core/load_context.h"
 #include "core/row_text.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace quillet::core {
 
+namespace {
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Calls add(name, address) for each address of the chosen types, in the order the grid takes
+// them, empty ones included.
+template <typename Add>
+void forEachAddress(const Nk2Structure& structure, const LoadOptions& options, Add add) {
+    for (const Nk2Item& item : structure.items) {
+        if (item.type == AddressType::Exchange) {
+            if (options.exchange) {
+                add(item.displayName, item.address);
+            }
+            if (options.smtp) {
+                add(item.displayName, item.smtpAddress);
+            }
+        } else if (options.smtp) {
+            add(item.displayName, item.address);
+        }
+    }
+}
+
+// Whether the grid's address cell for this row is the whole address: no NUL cuts it, no tab
+// splits it and no tab in the name moves another text into it.
+bool cellIsWholeAddress(std::string_view name, std::string_view address) {
+    return cutAtNul(name).find('\t') == std::string_view::npos &&
+           address.find_first_of(std::string_view("\t\0", 2)) == std::string_view::npos;
+}
+
+} // namespace
+
 std::string addressKey(std::string_view utf8) {
-    const std::string bytes = encodeCp1252(utf8);
-    if (decodeCp1252(bytes) == utf8) {
-        return foldCaseCp1252(bytes);
+    // ASCII is the same in both encodings, and both fold its letters alike.
+    if (!isAscii(utf8)) {
+        const std::string bytes = encodeCp1252(utf8);
+        if (decodeCp1252(bytes) == utf8) {
+            return foldCaseCp1252(bytes);
+        }
     }
     std::string key(utf8);
     for (char& c : key) {
@@ -27,39 +65,40 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
                                              const LoadOptions& options) {
     std::vector<NamedAddress> addresses;
     std::unordered_set<std::string> seen;
-    const auto add = [&](const std::string& name, const std::string& address) {
+    forEachAddress(structure, options, [&](const std::string& name, const std::string& address) {
         if (!address.empty() && seen.insert(addressKey(address)).second) {
             addresses.push_back({name, address});
         }
-    };
-    for (const Nk2Item& item : structure.items) {
-        if (item.type == AddressType::Exchange) {
-            if (options.exchange) {
-                add(item.displayName, item.address);
-            }
-            if (options.smtp) {
-                add(item.displayName, item.smtpAddress);
-            }
-        } else if (options.smtp) {
-            add(item.displayName, item.address);
-        }
-    }
+    });
     return addresses;
 }
 
 std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
                                const std::vector<std::string>& shown) {
-    std::unordered_set<std::string> shownKeys;
+    std::unordered_set<std::string> shownKeys(shown.size());
     for (const std::string& address : shown) {
         shownKeys.insert(addressKey(address));
     }
-    // Compared as the grid would show the entry's row: cells end at a NUL, and a tab in the
-    // name or the address moves text into the next cell.
+    // The addresses of structureAddresses, each compared as the grid would show its row: cells
+    // end at a NUL, and a tab in the name or the address moves text into the next cell. Mostly
+    // the cell is the address itself, whose key is already at hand.
     std::size_t missed = 0;
-    for (const NamedAddress& entry : structureAddresses(structure, options)) {
-        const auto cells = splitRowText(rowText(0, entry.name, entry.address, AddressForm::Utf8));
-        missed += shownKeys.count(addressKey(cells[2])) == 0 ? 1 : 0;
-    }
+    std::unordered_set<std::string> seen(structure.items.size());
+    forEachAddress(structure, options, [&](const std::string& name, const std::string& address) {
+        if (address.empty()) {
+            return;
+        }
+        const auto [key, isNew] = seen.insert(addressKey(address));
+        if (!isNew) {
+            return;
+        }
+        const bool isShown =
+            cellIsWholeAddress(name, address)
+                ? shownKeys.contains(*key)
+                : shownKeys.contains(
+                      addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2]));
+        missed += isShown ? 0 : 1;
+    });
     return missed;
 }
 

@@ -2,14 +2,17 @@
 
 #include "core/loader_host.h"
 #include "nk2/browse_controls.h"
+#include "nk2/repaint_throttle.h"
 
 namespace quillet::nk2 {
 
 // The loader's host in the main window: the banner, the entry count, the grid and the working
-// lists, the cooperative wait, and the hourglass as the application's override cursor.
+// lists, the cooperative wait (the window repainting at most once a frame meanwhile), and the
+// hourglass as the application's override cursor.
 class TableLoaderHost : public core::LoaderHost {
 public:
-    explicit TableLoaderHost(const BrowseControls& controls) : controls_(controls) {}
+    explicit TableLoaderHost(const BrowseControls& controls)
+        : controls_(controls), repaints_(controls.window) {}
     ~TableLoaderHost() override;
 
     TableLoaderHost(const TableLoaderHost&) = delete;
@@ -28,6 +31,7 @@ public:
 private:
     const BrowseControls& controls_;
     bool busyShown_ = false; // our override cursor is on the stack (at most one at a time)
+    RepaintThrottle repaints_;
 };
 
 } // namespace quillet::nk2

@@ -99,6 +99,27 @@ TEST(StructureLoad, AddressKeyFoldsLettersOnly) {
     EXPECT_EQ(addressKey("ZOË@X.FR"), addressKey("zoë@x.fr"));
     EXPECT_EQ(addressKey("王@X.CN"), addressKey("王@x.cn"));
     EXPECT_NE(addressKey("a@x.org"), addressKey("b@x.org"));
+    // Windows-1252 letters fold beside ASCII ones; text with no Windows-1252 form folds ASCII.
+    EXPECT_EQ(addressKey("ŠTEFAN.ÖZ@X.SK"), addressKey("štefan.öz@x.sk"));
+    EXPECT_NE(addressKey("ŠTEFAN.ÖZ@X.SK"), addressKey("stefan.oz@x.sk"));
+    EXPECT_EQ(addressKey("ÀB王@X"), "Àb王@x");
+}
+
+// The grid cuts a row's cells at a NUL and splits them at tabs, so an address reaches the grid
+// cut short or as another text, and only that text counts as shown.
+TEST(StructureLoad, MissedAddressesAreComparedAsTheGridShowsTheirRows) {
+    const std::string file = nk2File({
+        smtpEntry("Plain", "plain@example.org"),
+        smtpEntry("Tab\tIn Name", "moved@example.org"),
+        smtpEntry("Cut", std::string("cut@example.org\0tail", 21)),
+        smtpEntry("Split", "split@example.org\tmore"),
+    });
+    const auto structure = readNk2Structure(file);
+    ASSERT_TRUE(structure.complete) << structure.problem;
+    const std::vector<std::string> asShown = {"PLAIN@example.org", "In Name", "cut@example.org",
+                                              "split@example.org"};
+    EXPECT_EQ(missedAddressCount(structure, kBoth, asShown), 0u);
+    EXPECT_EQ(missedAddressCount(structure, kBoth, {"plain@example.org", "moved@example.org"}), 3u);
 }
 
 namespace {
