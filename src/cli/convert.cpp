@@ -57,12 +57,13 @@ std::size_t readFile(const std::string& path, std::string_view bytes, const Conv
     }
     // The structural reading only counts what the scan missed and shares nothing with it, so it
     // runs beside the scan where a second thread can be had, after it where not.
-    auto structure = std::async(std::launch::async | std::launch::deferred,
-                                [bytes] { return core::readNk2Structure(bytes); });
+    auto cellKeys = std::async(std::launch::async | std::launch::deferred, [bytes, &options] {
+        return core::structureCellKeys(core::readNk2Structure(bytes), options.load);
+    });
     const std::size_t first = grid.rows().size();
     core::loadNk2(bytes, options.load, grid);
-    return core::missedAddressCount(structure.get(), options.load,
-                                    addressesFrom(grid.rows(), first));
+    const core::AddressKeys shown = core::addressKeys(addressesFrom(grid.rows(), first));
+    return core::missedAddressCount(cellKeys.get(), shown);
 }
 
 // Reads and loads the files one at a time, so that only one is in memory at once, then prints

@@ -73,33 +73,43 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
     return addresses;
 }
 
-std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
-                               const std::vector<std::string>& shown) {
-    std::unordered_set<std::string> shownKeys(shown.size());
-    for (const std::string& address : shown) {
-        shownKeys.insert(addressKey(address));
-    }
-    // The addresses of structureAddresses, each compared as the grid would show its row: cells
-    // end at a NUL, and a tab in the name or the address moves text into the next cell. Mostly
-    // the cell is the address itself, whose key is already at hand.
-    std::size_t missed = 0;
+std::vector<std::string> structureCellKeys(const Nk2Structure& structure,
+                                           const LoadOptions& options) {
+    // Mostly the cell is the address itself, whose key is already at hand.
+    std::vector<std::string> cellKeys;
     std::unordered_set<std::string> seen(structure.items.size());
     forEachAddress(structure, options, [&](const std::string& name, const std::string& address) {
         if (address.empty()) {
             return;
         }
         const auto [key, isNew] = seen.insert(addressKey(address));
-        if (!isNew) {
-            return;
+        if (isNew) {
+            cellKeys.push_back(
+                cellIsWholeAddress(name, address)
+                    ? *key
+                    : addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2]));
         }
-        const bool isShown =
-            cellIsWholeAddress(name, address)
-                ? shownKeys.contains(*key)
-                : shownKeys.contains(
-                      addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2]));
-        missed += isShown ? 0 : 1;
     });
-    return missed;
+    return cellKeys;
+}
+
+AddressKeys addressKeys(const std::vector<std::string>& shown) {
+    AddressKeys keys(shown.size());
+    for (const std::string& address : shown) {
+        keys.insert(addressKey(address));
+    }
+    return keys;
+}
+
+std::size_t missedAddressCount(const std::vector<std::string>& cellKeys, const AddressKeys& shown) {
+    return static_cast<std::size_t>(
+        std::count_if(cellKeys.begin(), cellKeys.end(),
+                      [&](const std::string& key) { return !shown.contains(key); }));
+}
+
+std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
+                               const std::vector<std::string>& shown) {
+    return missedAddressCount(structureCellKeys(structure, options), addressKeys(shown));
 }
 
 Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // The structural reading as a way to load: every entry the file holds, rather than what the
@@ -33,6 +34,15 @@ std::string addressKey(std::string_view utf8);
 // UTF-8), each taken as the grid would show its row and compared by addressKey.
 std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
                                const std::vector<std::string>& shown);
+
+// The same count in three parts, so that the file's side and the grid's side can be worked out
+// apart: the keys of the address cells the grid would show for structureAddresses' rows, the
+// keys of the grid's address cells, and how many of the former are not among the latter.
+using AddressKeys = std::unordered_set<std::string>;
+std::vector<std::string> structureCellKeys(const Nk2Structure& structure,
+                                           const LoadOptions& options);
+AddressKeys addressKeys(const std::vector<std::string>& shown);
+std::size_t missedAddressCount(const std::vector<std::string>& cellKeys, const AddressKeys& shown);
 
 // Reads the file by its structure and appends its addresses through the host, as the closing
 // step of Browse does (same banners, numbering on from the rows there are). Returns the

@@ -10,7 +10,13 @@
 
 namespace quillet::nk2 {
 
+TableLoaderHost::TableLoaderHost(const BrowseControls& controls)
+    : controls_(controls), repaints_(controls.window) {
+    controls_.table.grid().setLayoutsFramed(true);
+}
+
 TableLoaderHost::~TableLoaderHost() {
+    controls_.table.grid().setLayoutsFramed(false);
     setBusy(false);
 }
 

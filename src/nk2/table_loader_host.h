@@ -7,12 +7,11 @@
 namespace quillet::nk2 {
 
 // The loader's host in the main window: the banner, the entry count, the grid and the working
-// lists, the cooperative wait (the window repainting at most once a frame meanwhile), and the
-// hourglass as the application's override cursor.
+// lists, the cooperative wait (the window repainting and the grid laying out its appended rows
+// at most once a frame meanwhile), and the hourglass as the application's override cursor.
 class TableLoaderHost : public core::LoaderHost {
 public:
-    explicit TableLoaderHost(const BrowseControls& controls)
-        : controls_(controls), repaints_(controls.window) {}
+    explicit TableLoaderHost(const BrowseControls& controls);
     ~TableLoaderHost() override;
 
     TableLoaderHost(const TableLoaderHost&) = delete;

@@ -34,6 +34,9 @@ QString cutAtNul(const QString& text) {
 AddressGrid::AddressGrid(QWidget* parent) : QTableWidget(0, kColumns, parent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    heldLayoutTimer_.setSingleShot(true);
+    heldLayoutTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&heldLayoutTimer_, &QTimer::timeout, this, [this] { runHeldLayout(); });
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(twipsToPixels(kRowHeightTwips, logicalDpiY()));
@@ -159,6 +162,18 @@ void AddressGrid::addItem(const QString& tabJoined) {
 }
 
 void AddressGrid::doItemsLayout() {
+    const auto now = std::chrono::steady_clock::now();
+    const auto sinceLast = now - lastLayout_;
+    if (layoutsFramed_ && onlyAppendedOutOfSight_ && sinceLast < kLayoutFrame) {
+        layoutHeld_ = true;
+        if (!heldLayoutTimer_.isActive()) {
+            heldLayoutTimer_.start(
+                std::chrono::ceil<std::chrono::milliseconds>(kLayoutFrame - sinceLast));
+        }
+        return;
+    }
+    lastLayout_ = now;
+    layoutHeld_ = false;
     QWidget* cells = viewport();
     if (!std::exchange(onlyAppendedOutOfSight_, false) || !cells->updatesEnabled()) {
         QTableWidget::doItemsLayout();
@@ -167,6 +182,21 @@ void AddressGrid::doItemsLayout() {
     cells->setAttribute(Qt::WA_UpdatesDisabled, true);
     QTableWidget::doItemsLayout();
     cells->setAttribute(Qt::WA_UpdatesDisabled, false);
+}
+
+void AddressGrid::setLayoutsFramed(bool framed) {
+    layoutsFramed_ = framed;
+    if (!framed) {
+        runHeldLayout();
+    }
+}
+
+void AddressGrid::runHeldLayout() {
+    heldLayoutTimer_.stop();
+    if (std::exchange(layoutHeld_, false)) {
+        lastLayout_ = {};
+        doItemsLayout();
+    }
 }
 
 void AddressGrid::removeItem(int row) {

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 #include <QTableWidget>
+#include <QTimer>
+#include <chrono>
 #include <cstdint>
 #include <utility>
 
@@ -81,6 +83,11 @@ public:
     // millisecond, and a load appends a row between every two pauses).
     void doItemsLayout() override;
 
+    // While a load runs, that layout comes at most once a frame: one asked for sooner is held
+    // until its frame ends, and runs at once when framing is turned off.
+    void setLayoutsFramed(bool framed);
+    static constexpr std::chrono::milliseconds kLayoutFrame{40};
+
 signals:
     // The user clicked a cell; it is already the current cell.
     void clickedByUser();
@@ -91,9 +98,14 @@ private:
     QTableWidgetItem* makeItem(const QString& text) const;
     bool contains(int row, int col) const;
     bool belowVisibleRows(int row) const;
+    void runHeldLayout();
 
     GridLook look_;
     bool onlyAppendedOutOfSight_ = false; // since the last layout
+    bool layoutsFramed_ = false;
+    bool layoutHeld_ = false;
+    std::chrono::steady_clock::time_point lastLayout_{};
+    QTimer heldLayoutTimer_;
     std::int16_t wheelTopRow_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QScrollBar>
 #include <QTest>
 
 using quillet::nk2::RepaintThrottle;
@@ -55,6 +56,22 @@ TEST_F(Repaints, ComeAtMostOnceAFrameDuringALoadAndShowTheLastStateAfterIt) {
     EXPECT_LE(watcher.paints, frames + 2);
     EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.lastPainted == banner.text(); }, 1000))
         << watcher.lastPainted.toStdString();
+}
+
+// The grid lays out its appended rows once a frame during a load, and the last layout is done
+// by the time the load returns: the scroll bar already reaches the last row.
+TEST_F(Repaints, TheGridIsLaidOutForEveryRowWhenALoadEnds) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    browse(
+        writeFile(QStringLiteral("many.nk2"),
+                  quillet::testdata::nk2File(quillet::testdata::realisticEntries(750, 250, 1000))));
+    auto& grid = *child<AddressGrid>(form, names::addressGrid);
+    ASSERT_EQ(grid.rows(), 1000);
+    const int reached = grid.verticalScrollBar()->maximum();
+    EXPECT_GT(reached, 900);
+    grid.doItemsLayout();
+    EXPECT_EQ(grid.verticalScrollBar()->maximum(), reached);
 }
 
 } // namespace
