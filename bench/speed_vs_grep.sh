@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Side by side in one run, rounds alternating: `quillet-convert --list` and CSV export to standard
+# output (both read through a pipe) against one `grep -c -a SMTP:` pass over the same file, on the
+# ~5 MB file that reaches both step limits and on that file tiled 20 times (~100 MB). Prints each
+# median and the ratio of the converter's median to grep's. Build the bench preset first.
+#   bench/speed_vs_grep.sh [BUILD_DIR (build/bench)] [ROUNDS (21)]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source bench/timing.sh
+rounds=${2:-21}
+"$make_nk2" limits "$work/limits.nk2" >/dev/null
+for _ in $(seq 20); do cat "$work/limits.nk2"; done >"$work/tiled.nk2"
+
+# The converter warns about the addresses its scan leaves out: expected here, not timed output.
+timings=(list-limits export-limits grep-limits list-tiled export-tiled grep-tiled)
+run() {
+    case $1 in
+    list-*) seconds "$convert" --list "$work/${1#*-}.nk2" 2>/dev/null ;;
+    export-*) seconds "$convert" -o - "$work/${1#*-}.nk2" 2>/dev/null ;;
+    grep-*) seconds grep -c -a SMTP: "$work/${1#*-}.nk2" ;;
+    esac
+}
+for name in "${timings[@]}"; do
+    run "$name" >/dev/null # warm the page cache and the programs
+    : >"$work/$name"
+done
+for round in $(seq "$rounds"); do
+    # Alternate the order, so that neither side always runs right after the other.
+    if ((round % 2)); then order=("${timings[@]}"); else order=($(printf '%s\n' "${timings[@]}" | tac)); fi
+    for name in "${order[@]}"; do
+        run "$name" >>"$work/$name"
+    done
+done
+
+ms() { median <"$work/$1" | awk '{ printf "%.2f", $1 * 1000 }'; }
+for file in limits tiled; do
+    printf '%s.nk2: %s bytes\n' "$file" "$(stat -c %s "$work/$file.nk2")"
+    g=$(ms "grep-$file")
+    printf '  grep -c -a SMTP:          %8s ms\n' "$g"
+    for what in list export; do
+        c=$(ms "$what-$file")
+        printf '  quillet-convert %-9s %8s ms  %.2fx grep\n' "$([[ $what == list ]] && echo --list || echo '-o -')" \
+            "$c" "$(awk -v c="$c" -v g="$g" 'BEGIN { print c / g }')"
+    done
+done
+echo "medians of $rounds alternating rounds"
