@@ -115,7 +115,7 @@ void developerNotes(QWidget& client) {
                          "list5 (SMTP)\nlist6 (Sorted List)\nlist7 SMTP location:"),
           10320, 1200, 2400, 1695)
         ->hide();
-    label(client, "nameListNote", QStringLiteral("Name List          List 1"), 10320, 3000, 2400,
+    label(client, "namesColumnNote", QStringLiteral("Name List          List 1"), 10320, 3000, 2400,
           255)
         ->hide();
 }

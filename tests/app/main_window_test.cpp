@@ -171,7 +171,7 @@ TEST_F(MainWindowLayout, HiddenControlsStayHiddenWhateverHappensToTheWindow) {
     const QList<QWidget*> hidden = {child<QCheckBox>(form, names::smtpNamesSwitch),
                                     child<QCheckBox>(form, names::exchangeNamesSwitch),
                                     child<QLabel>(form, "workingListsNote"),
-                                    child<QLabel>(form, "nameListNote")};
+                                    child<QLabel>(form, "namesColumnNote")};
     form.show();
     form.resize(3000, 3000);
     form.showMaximized();
