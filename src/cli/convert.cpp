@@ -58,12 +58,12 @@ std::size_t readFile(const std::string& path, std::string_view bytes, const Conv
     // The structural reading only counts what the scan missed and shares nothing with it, so it
     // runs beside the scan where a second thread can be had, after it where not.
     auto cellKeys = std::async(std::launch::async | std::launch::deferred, [bytes, &options] {
-        return core::structureCellKeys(core::readNk2Structure(bytes), options.load);
+        return core::StructureCellKeys(bytes, options.load);
     });
     const std::size_t first = grid.rows().size();
     core::loadNk2(bytes, options.load, grid);
     const core::AddressKeys shown = core::addressKeys(addressesFrom(grid.rows(), first));
-    return core::missedAddressCount(cellKeys.get(), shown);
+    return cellKeys.get().missedAmong(shown);
 }
 
 // Reads and loads the files one at a time, so that only one is in memory at once, then prints

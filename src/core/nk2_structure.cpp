@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 #include <optional>
 
 namespace quillet::core {
@@ -68,11 +69,22 @@ std::uint32_t u32At(std::string_view bytes, std::size_t at) {
 }
 
 // UTF-16LE to UTF-8 without the terminator; NUL characters inside the text are kept.
-std::string decodeWide(std::string_view bytes) {
+void decodeWide(std::string_view bytes, std::string& text) {
     if (bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == std::string_view("\0\0", 2)) {
         bytes.remove_suffix(2);
     }
-    std::string text;
+    // Mostly every unit is ASCII, whose UTF-8 is its low byte.
+    text.resize(bytes.size() / 2);
+    for (std::size_t unit = 0; unit < text.size(); ++unit) {
+        if (bytes[2 * unit + 1] != '\0' || static_cast<unsigned char>(bytes[2 * unit]) >= 0x80) {
+            text.clear();
+            break;
+        }
+        text[unit] = bytes[2 * unit];
+    }
+    if (text.size() == bytes.size() / 2) {
+        return;
+    }
     std::size_t start = 0;
     while (start <= bytes.size()) {
         std::size_t nul = start;
@@ -87,17 +99,23 @@ std::string decodeWide(std::string_view bytes) {
         text += '\0';
         start = nul + 2;
     }
-    return text;
 }
 
-std::string decodeText(std::uint16_t type, std::string_view bytes) {
+// Decodes into `text`, whose buffer is kept from item to item.
+void decodeText(std::uint16_t type, std::string_view bytes, std::string& text) {
     if (type == TypeUnicode) {
-        return decodeWide(bytes);
+        decodeWide(bytes, text);
+        return;
     }
     if (!bytes.empty() && bytes.back() == '\0') {
         bytes.remove_suffix(1);
     }
-    return decodeCp1252(bytes);
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text.assign(bytes);
+    } else {
+        text = decodeCp1252(bytes);
+    }
 }
 
 std::string hex(std::uint16_t value) {
@@ -113,37 +131,47 @@ bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
            });
 }
 
-// Where the text after "cn=Recipients/cn=" (in any letter case) starts, if it holds one.
+// Where the text after "cn=Recipients/cn=" (in any letter case) starts, if it holds one. A
+// distinguished name holds few '=', so only the places around them are compared.
 std::optional<std::size_t> afterRecipients(std::string_view dn) {
     constexpr std::string_view marker = "cn=recipients/cn=";
-    for (std::size_t at = 0; at + marker.size() <= dn.size(); ++at) {
-        if (equalsIgnoringCase(dn.substr(at, marker.size()), marker)) {
-            return at + marker.size();
+    constexpr std::size_t equalsAt = 2;
+    for (std::size_t at = dn.find('=', equalsAt); at != std::string_view::npos;
+         at = dn.find('=', at + 1)) {
+        if (equalsIgnoringCase(dn.substr(at - equalsAt, marker.size()), marker)) {
+            return at - equalsAt + marker.size();
         }
     }
     return std::nullopt;
 }
 
-// The texts of one item that make a recipient.
+// The texts of one item that make a recipient; the buffers are reused for every item.
 struct ItemTexts {
     std::string displayName;
     std::string addressType;
     std::string emailAddress;
     std::string smtpAddress;
 
+    void clear() {
+        displayName.clear();
+        addressType.clear();
+        emailAddress.clear();
+        smtpAddress.clear();
+    }
+
     // The item as a recipient, or nothing when it holds no SMTP or Exchange address.
-    std::optional<Nk2Item> recipient() && {
+    std::optional<Nk2ItemView> recipient() const {
         const bool typeSmtp = equalsIgnoringCase(addressType, "smtp");
         const bool typeExchange = equalsIgnoringCase(addressType, "ex");
         const auto cn = afterRecipients(emailAddress);
-        Nk2Item item;
-        item.displayName = std::move(displayName);
+        Nk2ItemView item;
+        item.displayName = displayName;
         if (typeExchange || (addressType.empty() && cn)) {
             item.type = AddressType::Exchange;
-            item.address = cn ? emailAddress.substr(*cn) : std::move(emailAddress);
-            item.smtpAddress = std::move(smtpAddress);
+            item.address = std::string_view(emailAddress).substr(cn.value_or(0));
+            item.smtpAddress = smtpAddress;
         } else if (typeSmtp || addressType.empty()) {
-            item.address = emailAddress.empty() ? std::move(smtpAddress) : std::move(emailAddress);
+            item.address = emailAddress.empty() ? smtpAddress : emailAddress;
         }
         if (item.address.empty()) {
             return std::nullopt;
@@ -154,7 +182,8 @@ struct ItemTexts {
 
 class Reader {
 public:
-    explicit Reader(std::string_view file) : file_(file) {}
+    Reader(std::string_view file, const std::function<void(const Nk2ItemView&)>& visit)
+        : file_(file), visit_(visit) {}
 
     Nk2Structure read() {
         if (file_.size() < kHeaderSize || file_.substr(0, kSignature.size()) != kSignature) {
@@ -188,19 +217,19 @@ private:
             return fail(at_, "more values than the file has room for");
         }
         at_ += 4;
-        ItemTexts texts;
+        texts_.clear();
         for (std::uint32_t i = 0; i < valueCount; ++i) {
-            if (!readValue(texts)) {
+            if (!readValue()) {
                 return false;
             }
         }
-        if (auto item = std::move(texts).recipient()) {
-            result_.items.push_back(std::move(*item));
+        if (const auto item = texts_.recipient()) {
+            visit_(*item);
         }
         return true;
     }
 
-    bool readValue(ItemTexts& texts) {
+    bool readValue() {
         if (file_.size() - at_ < kValueEntrySize) {
             return fail(at_, "the file ends inside a value");
         }
@@ -226,26 +255,25 @@ private:
         }
         const std::string_view bytes = file_.substr(sizeAt + 4, size);
         if (type == TypeString8 || type == TypeUnicode) {
-            keepText(texts, property, type, bytes);
+            keepText(property, type, bytes);
         }
         at_ = sizeAt + 4 + size;
         return true;
     }
 
-    static void keepText(ItemTexts& texts, std::uint16_t property, std::uint16_t type,
-                         std::string_view bytes) {
+    void keepText(std::uint16_t property, std::uint16_t type, std::string_view bytes) {
         switch (property) {
         case PropDisplayName:
-            texts.displayName = decodeText(type, bytes);
+            decodeText(type, bytes, texts_.displayName);
             break;
         case PropAddressType:
-            texts.addressType = decodeText(type, bytes);
+            decodeText(type, bytes, texts_.addressType);
             break;
         case PropEmailAddress:
-            texts.emailAddress = decodeText(type, bytes);
+            decodeText(type, bytes, texts_.emailAddress);
             break;
         case PropSmtpAddress:
-            texts.smtpAddress = decodeText(type, bytes);
+            decodeText(type, bytes, texts_.smtpAddress);
             break;
         default:
             break;
@@ -264,14 +292,27 @@ private:
     }
 
     std::string_view file_;
+    const std::function<void(const Nk2ItemView&)>& visit_;
     std::size_t at_ = 0;
+    ItemTexts texts_;
     Nk2Structure result_;
 };
 
 } // namespace
 
+Nk2Structure visitNk2Items(std::string_view file,
+                           const std::function<void(const Nk2ItemView&)>& visit) {
+    return Reader(file, visit).read();
+}
+
 Nk2Structure readNk2Structure(std::string_view file) {
-    return Reader(file).read();
+    std::vector<Nk2Item> items;
+    Nk2Structure structure = visitNk2Items(file, [&items](const Nk2ItemView& item) {
+        items.push_back({std::string(item.displayName), item.type, std::string(item.address),
+                         std::string(item.smtpAddress)});
+    });
+    structure.items = std::move(items);
+    return structure;
 }
 
 std::string structureProblemText(const Nk2Structure& structure) {

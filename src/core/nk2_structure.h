@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,14 @@ struct Nk2Item {
     std::string smtpAddress; // an Exchange item's SMTP address, when it holds one
 };
 
+// The same as views into texts that stay valid only while the item is being visited.
+struct Nk2ItemView {
+    std::string_view displayName;
+    AddressType type = AddressType::Smtp;
+    std::string_view address;
+    std::string_view smtpAddress;
+};
+
 struct Nk2Structure {
     std::vector<Nk2Item> items;  // items with an SMTP or Exchange address, in file order
     std::uint32_t itemCount = 0; // as the header says
@@ -34,6 +43,11 @@ struct Nk2Structure {
 // Reads the file up to its end or its first inconsistency; never reads outside `file`. Items
 // are taken only whole, so a damaged item adds nothing.
 Nk2Structure readNk2Structure(std::string_view file);
+
+// The same reading without keeping the items: each is handed to `visit` as it is read, and the
+// result's items stay empty.
+Nk2Structure visitNk2Items(std::string_view file,
+                           const std::function<void(const Nk2ItemView&)>& visit);
 
 // "Read N of M entries; stopped at byte X: PROBLEM." for an incomplete reading.
 std::string structureProblemText(const Nk2Structure& structure);

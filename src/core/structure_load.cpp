@@ -17,21 +17,19 @@ bool isAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Calls add(name, address) for each address of the chosen types, in the order the grid takes
-// them, empty ones included.
-template <typename Add>
-void forEachAddress(const Nk2Structure& structure, const LoadOptions& options, Add add) {
-    for (const Nk2Item& item : structure.items) {
-        if (item.type == AddressType::Exchange) {
-            if (options.exchange) {
-                add(item.displayName, item.address);
-            }
-            if (options.smtp) {
-                add(item.displayName, item.smtpAddress);
-            }
-        } else if (options.smtp) {
+// Calls add(name, address) for each of an item's addresses of the chosen types (an Nk2Item or
+// an Nk2ItemView), in the order the grid takes them, empty ones included.
+template <typename Item, typename Add>
+void forEachAddress(const Item& item, const LoadOptions& options, Add add) {
+    if (item.type == AddressType::Exchange) {
+        if (options.exchange) {
             add(item.displayName, item.address);
         }
+        if (options.smtp) {
+            add(item.displayName, item.smtpAddress);
+        }
+    } else if (options.smtp) {
+        add(item.displayName, item.address);
     }
 }
 
@@ -39,7 +37,8 @@ void forEachAddress(const Nk2Structure& structure, const LoadOptions& options, A
 // splits it and no tab in the name moves another text into it.
 bool cellIsWholeAddress(std::string_view name, std::string_view address) {
     return cutAtNul(name).find('\t') == std::string_view::npos &&
-           address.find_first_of(std::string_view("\t\0", 2)) == std::string_view::npos;
+           address.find('\t') == std::string_view::npos &&
+           address.find('\0') == std::string_view::npos;
 }
 
 } // namespace
@@ -65,32 +64,42 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
                                              const LoadOptions& options) {
     std::vector<NamedAddress> addresses;
     std::unordered_set<std::string> seen;
-    forEachAddress(structure, options, [&](const std::string& name, const std::string& address) {
-        if (!address.empty() && seen.insert(addressKey(address)).second) {
-            addresses.push_back({name, address});
-        }
-    });
+    for (const Nk2Item& item : structure.items) {
+        forEachAddress(item, options, [&](const std::string& name, const std::string& address) {
+            if (!address.empty() && seen.insert(addressKey(address)).second) {
+                addresses.push_back({name, address});
+            }
+        });
+    }
     return addresses;
 }
 
-std::vector<std::string> structureCellKeys(const Nk2Structure& structure,
-                                           const LoadOptions& options) {
+StructureCellKeys::StructureCellKeys(std::string_view file, const LoadOptions& options)
+    : addressKeys_(file.size() / 256) {
     // Mostly the cell is the address itself, whose key is already at hand.
-    std::vector<std::string> cellKeys;
-    std::unordered_set<std::string> seen(structure.items.size());
-    forEachAddress(structure, options, [&](const std::string& name, const std::string& address) {
+    const auto add = [&](std::string_view name, std::string_view address) {
         if (address.empty()) {
             return;
         }
-        const auto [key, isNew] = seen.insert(addressKey(address));
-        if (isNew) {
-            cellKeys.push_back(
-                cellIsWholeAddress(name, address)
-                    ? *key
-                    : addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2]));
+        const auto [key, isNew] = addressKeys_.insert(addressKey(address));
+        if (!isNew) {
+            return;
         }
-    });
-    return cellKeys;
+        if (cellIsWholeAddress(name, address)) {
+            cells_.push_back(&*key);
+        } else {
+            otherCellKeys_.push_back(
+                addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2]));
+            cells_.push_back(&otherCellKeys_.back());
+        }
+    };
+    visitNk2Items(file, [&](const Nk2ItemView& item) { forEachAddress(item, options, add); });
+}
+
+std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) const {
+    return static_cast<std::size_t>(
+        std::count_if(cells_.begin(), cells_.end(),
+                      [&](const std::string* key) { return !shown.contains(*key); }));
 }
 
 AddressKeys addressKeys(const std::vector<std::string>& shown) {
@@ -101,15 +110,9 @@ AddressKeys addressKeys(const std::vector<std::string>& shown) {
     return keys;
 }
 
-std::size_t missedAddressCount(const std::vector<std::string>& cellKeys, const AddressKeys& shown) {
-    return static_cast<std::size_t>(
-        std::count_if(cellKeys.begin(), cellKeys.end(),
-                      [&](const std::string& key) { return !shown.contains(key); }));
-}
-
-std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
+std::size_t missedAddressCount(std::string_view file, const LoadOptions& options,
                                const std::vector<std::string>& shown) {
-    return missedAddressCount(structureCellKeys(structure, options), addressKeys(shown));
+    return StructureCellKeys(file, options).missedAmong(addressKeys(shown));
 }
 
 Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,

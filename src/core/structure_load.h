@@ -5,6 +5,7 @@
 #include "core/nk2_structure.h"
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -30,19 +31,28 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
 // the text is Windows-1252, else ASCII letters lower-cased.
 std::string addressKey(std::string_view utf8);
 
-// How many of structureAddresses' addresses are not among `shown` (the grid's address cells,
-// UTF-8), each taken as the grid would show its row and compared by addressKey.
-std::size_t missedAddressCount(const Nk2Structure& structure, const LoadOptions& options,
+// How many of the addresses structureAddresses gives for the file are not among `shown` (the
+// grid's address cells, UTF-8), each taken as the grid would show its row and compared by
+// addressKey.
+std::size_t missedAddressCount(std::string_view file, const LoadOptions& options,
                                const std::vector<std::string>& shown);
 
 // The same count in three parts, so that the file's side and the grid's side can be worked out
-// apart: the keys of the address cells the grid would show for structureAddresses' rows, the
-// keys of the grid's address cells, and how many of the former are not among the latter.
+// apart: the keys of the address cells the grid would show for structureAddresses' rows (read
+// without keeping the items), the keys of the grid's address cells, and how many of the former
+// are not among the latter.
 using AddressKeys = std::unordered_set<std::string>;
-std::vector<std::string> structureCellKeys(const Nk2Structure& structure,
-                                           const LoadOptions& options);
+class StructureCellKeys {
+public:
+    StructureCellKeys(std::string_view file, const LoadOptions& options);
+    std::size_t missedAmong(const AddressKeys& shown) const;
+
+private:
+    AddressKeys addressKeys_;               // one per distinct address
+    std::deque<std::string> otherCellKeys_; // of the cells that are not the whole address
+    std::vector<const std::string*> cells_; // into addressKeys_ or otherCellKeys_, in file order
+};
 AddressKeys addressKeys(const std::vector<std::string>& shown);
-std::size_t missedAddressCount(const std::vector<std::string>& cellKeys, const AddressKeys& shown);
 
 // Reads the file by its structure and appends its addresses through the host, as the closing
 // step of Browse does (same banners, numbering on from the rows there are). Returns the

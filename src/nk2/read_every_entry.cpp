@@ -59,8 +59,7 @@ void ReadEveryEntry::tellWhatTheScanMissed(std::string_view fileBytes,
     for (int row = 0; row < grid.rows(); ++row) {
         shown.push_back(grid.textMatrix(row, kAddressColumn).toStdString());
     }
-    const std::size_t missed =
-        core::missedAddressCount(core::readNk2Structure(fileBytes), options, shown);
+    const std::size_t missed = core::missedAddressCount(fileBytes, options, shown);
     if (missed == 0) {
         return;
     }

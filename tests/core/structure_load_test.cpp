@@ -1,3 +1,4 @@
+#include "core/cp1252.h"
 #include "core/headless_host.h"
 #include "core/structure_load.h"
 #include "nk2_generator.h"
@@ -81,7 +82,7 @@ TEST(StructureLoad, CountsTheAddressesTheScanDidNotFind) {
                                       : address.substr(address.find("cn=Recipients/cn=") + 17);
         notFound += found.count(quillet::core::addressKey(shown)) == 0 ? 1 : 0;
     }
-    const std::size_t missed = missedAddressCount(structure, kBoth, addressColumn(scanned));
+    const std::size_t missed = missedAddressCount(file, kBoth, addressColumn(scanned));
     EXPECT_EQ(missed, notFound);
     EXPECT_GT(missed, 5000u);
 
@@ -89,8 +90,8 @@ TEST(StructureLoad, CountsTheAddressesTheScanDidNotFind) {
     quillet::core::HeadlessHost everything;
     loadNk2Structure(file, kBoth, everything);
     EXPECT_EQ(everything.rows().size(), entries.size());
-    EXPECT_EQ(missedAddressCount(structure, kBoth, addressColumn(everything)), 0u);
-    EXPECT_EQ(missedAddressCount(structure, kSmtpOnly, {}), 6000u);
+    EXPECT_EQ(missedAddressCount(file, kBoth, addressColumn(everything)), 0u);
+    EXPECT_EQ(missedAddressCount(file, kSmtpOnly, {}), 6000u);
 }
 
 TEST(StructureLoad, AddressKeyFoldsLettersOnly) {
@@ -118,29 +119,45 @@ TEST(StructureLoad, MissedAddressesAreComparedAsTheGridShowsTheirRows) {
     ASSERT_TRUE(structure.complete) << structure.problem;
     const std::vector<std::string> asShown = {"PLAIN@example.org", "In Name", "cut@example.org",
                                               "split@example.org"};
-    EXPECT_EQ(missedAddressCount(structure, kBoth, asShown), 0u);
-    EXPECT_EQ(missedAddressCount(structure, kBoth, {"plain@example.org", "moved@example.org"}), 3u);
+    EXPECT_EQ(missedAddressCount(file, kBoth, asShown), 0u);
+    EXPECT_EQ(missedAddressCount(file, kBoth, {"plain@example.org", "moved@example.org"}), 3u);
 }
 
 namespace {
 
-// One item of 8-bit texts by property id, in a file with the format's header and footer.
-std::string fileWithOneItem(const std::vector<std::pair<std::uint16_t, std::string>>& texts) {
-    std::string file("\x0D\xF0\xAD\xBA\x0A\0\0\0\0\0\0\0\x01\0\0\0", 16);
+// One value of an item: a text by property id, 8-bit or UTF-16.
+struct Text {
+    std::uint16_t property;
+    std::string utf8;
+    bool wide = false;
+};
+
+// Items of texts, in a file with the format's header and footer.
+std::string fileWithItems(const std::vector<std::vector<Text>>& items) {
+    std::string file("\x0D\xF0\xAD\xBA\x0A\0\0\0\0\0\0\0", 12);
     const auto u32 = [&file](std::uint32_t value) {
         for (int i = 0; i < 4; ++i) {
             file += static_cast<char>((value >> (8 * i)) & 0xFF);
         }
     };
-    u32(static_cast<std::uint32_t>(texts.size()));
-    for (const auto& [property, text] : texts) {
-        u32(0x001Eu | static_cast<std::uint32_t>(property) << 16);
-        file.append(12, '\0');
-        u32(static_cast<std::uint32_t>(text.size() + 1));
-        file += text + '\0';
+    u32(static_cast<std::uint32_t>(items.size()));
+    for (const auto& texts : items) {
+        u32(static_cast<std::uint32_t>(texts.size()));
+        for (const auto& [property, utf8, wide] : texts) {
+            const std::string bytes =
+                wide ? quillet::core::encodeUtf16le(utf8) + std::string(2, '\0') : utf8 + '\0';
+            u32((wide ? 0x001Fu : 0x001Eu) | static_cast<std::uint32_t>(property) << 16);
+            file.append(12, '\0');
+            u32(static_cast<std::uint32_t>(bytes.size()));
+            file += bytes;
+        }
     }
     file.append(12, '\0');
     return file;
+}
+
+std::string fileWithOneItem(const std::vector<Text>& texts) {
+    return fileWithItems({texts});
 }
 
 } // namespace
@@ -172,4 +189,30 @@ TEST(StructureLoad, AnExchangeEntryGivesItsSmtpAddressToo) {
     EXPECT_TRUE(
         readNk2Structure(fileWithOneItem({{0x3002, "FAX"}, {0x3003, "123"}})).items.empty());
     EXPECT_TRUE(readNk2Structure(fileWithOneItem({{0x3001, "No Address"}})).items.empty());
+}
+
+// Texts are decoded into buffers kept from item to item: nothing may carry over, and UTF-16 texts
+// keep their inner NULs and non-ASCII characters wherever they stand.
+TEST(StructureLoad, EachItemGetsOnlyItsOwnTexts) {
+    using namespace std::string_literals;
+    const std::string file = fileWithItems({
+        {{0x3001, "Zoë\0Tail"s, true}, {0x3003, "/o=X/cn=Recipients/cn=bé"s, true}},
+        {{0x3003, "cut@x.org\0more"s, true}},
+        {{0x3001, "Only A Name"}},
+        {{0x3001, "\xED\xA0\x80 Lone"s, true}, {0x3002, "smtp", true}, {0x3003, "lone@x.org"}},
+    });
+    const auto structure = readNk2Structure(file);
+    ASSERT_TRUE(structure.complete) << structure.problem;
+    ASSERT_EQ(structure.items.size(), 3u);
+    EXPECT_EQ(structure.items[0].displayName, "Zoë\0Tail"s);
+    EXPECT_EQ(structure.items[0].address, "bé");
+    EXPECT_EQ(structure.items[1].displayName, "");
+    EXPECT_EQ(structure.items[1].address, "cut@x.org\0more"s);
+    EXPECT_EQ(structure.items[2].displayName, "\uFFFD Lone");
+    EXPECT_EQ(structure.items[2].type, quillet::core::AddressType::Smtp);
+
+    // The count, read without keeping the items, finds the same addresses.
+    EXPECT_EQ(missedAddressCount(file, kBoth, {}),
+              quillet::core::structureAddresses(structure, kBoth).size());
+    EXPECT_EQ(missedAddressCount(file, kBoth, {"BÉ", "cut@x.org", "lone@x.org"}), 0u);
 }
