@@ -44,20 +44,26 @@ bool cellIsWholeAddress(std::string_view name, std::string_view address) {
 } // namespace
 
 std::string addressKey(std::string_view utf8) {
+    std::string key;
+    addressKey(utf8, key);
+    return key;
+}
+
+void addressKey(std::string_view utf8, std::string& key) {
     // ASCII is the same in both encodings, and both fold its letters alike.
     if (!isAscii(utf8)) {
         const std::string bytes = encodeCp1252(utf8);
         if (decodeCp1252(bytes) == utf8) {
-            return foldCaseCp1252(bytes);
+            key = foldCaseCp1252(bytes);
+            return;
         }
     }
-    std::string key(utf8);
+    key.assign(utf8);
     for (char& c : key) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    return key;
 }
 
 std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
@@ -75,31 +81,49 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
 }
 
 StructureCellKeys::StructureCellKeys(std::string_view file, const LoadOptions& options)
-    : addressKeys_(file.size() / 256) {
+    : memory_(std::make_unique<std::pmr::monotonic_buffer_resource>()),
+      keys_(file.size() / 256, memory_.get()) {
+    visitNk2Items(file, [&](const Nk2ItemView& item) {
+        forEachAddress(item, options, [this](std::string_view name, std::string_view address) {
+            add(name, address);
+        });
+    });
+}
+
+void StructureCellKeys::add(std::string_view name, std::string_view address) {
+    if (address.empty()) {
+        return;
+    }
+    addressKey(address, scratch_);
+    KeyUse& use = keys_[keep(scratch_)];
+    if (use.isAddress) {
+        return;
+    }
+    use.isAddress = true;
+    ++cells_;
     // Mostly the cell is the address itself, whose key is already at hand.
-    const auto add = [&](std::string_view name, std::string_view address) {
-        if (address.empty()) {
-            return;
-        }
-        const auto [key, isNew] = addressKeys_.insert(addressKey(address));
-        if (!isNew) {
-            return;
-        }
-        if (cellIsWholeAddress(name, address)) {
-            cells_.push_back(&*key);
-        } else {
-            otherCellKeys_.push_back(
-                addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2]));
-            cells_.push_back(&otherCellKeys_.back());
-        }
-    };
-    visitNk2Items(file, [&](const Nk2ItemView& item) { forEachAddress(item, options, add); });
+    if (cellIsWholeAddress(name, address)) {
+        ++use.cells;
+    } else {
+        addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2], scratch_);
+        ++keys_[keep(scratch_)].cells;
+    }
+}
+
+std::string_view StructureCellKeys::keep(std::string_view key) {
+    auto* kept = static_cast<char*>(memory_->allocate(key.size(), 1));
+    std::copy(key.begin(), key.end(), kept);
+    return {kept, key.size()};
 }
 
 std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) const {
-    return static_cast<std::size_t>(
-        std::count_if(cells_.begin(), cells_.end(),
-                      [&](const std::string* key) { return !shown.contains(*key); }));
+    std::size_t found = 0;
+    for (const std::string& key : shown) {
+        if (const auto use = keys_.find(key); use != keys_.end()) {
+            found += use->second.cells;
+        }
+    }
+    return cells_ - found;
 }
 
 AddressKeys addressKeys(const std::vector<std::string>& shown) {

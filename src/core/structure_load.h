@@ -5,9 +5,11 @@
 #include "core/nk2_structure.h"
 
 #include <cstddef>
-#include <deque>
+#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -30,6 +32,7 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
 // The key under which two addresses are the same: letters folded by Windows-1252 rules where
 // the text is Windows-1252, else ASCII letters lower-cased.
 std::string addressKey(std::string_view utf8);
+void addressKey(std::string_view utf8, std::string& key); // into key's buffer
 
 // How many of the addresses structureAddresses gives for the file are not among `shown` (the
 // grid's address cells, UTF-8), each taken as the grid would show its row and compared by
@@ -48,9 +51,18 @@ public:
     std::size_t missedAmong(const AddressKeys& shown) const;
 
 private:
-    AddressKeys addressKeys_;               // one per distinct address
-    std::deque<std::string> otherCellKeys_; // of the cells that are not the whole address
-    std::vector<const std::string*> cells_; // into addressKeys_ or otherCellKeys_, in file order
+    struct KeyUse {
+        bool isAddress = false; // an address of the file has this key
+        std::size_t cells = 0;  // how many of the cells have it
+    };
+    void add(std::string_view name, std::string_view address);
+    std::string_view keep(std::string_view key);
+
+    // The keys live in one block of memory given back at once.
+    std::unique_ptr<std::pmr::monotonic_buffer_resource> memory_;
+    std::pmr::unordered_map<std::string_view, KeyUse> keys_;
+    std::size_t cells_ = 0;
+    std::string scratch_;
 };
 AddressKeys addressKeys(const std::vector<std::string>& shown);
 
