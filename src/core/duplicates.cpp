@@ -3,7 +3,7 @@
 #include "core/cp1252.h"
 
 #include <algorithm>
-#include <bit>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,62 +12,28 @@
 namespace quillet::core {
 namespace {
 
-std::size_t lowestBit(std::size_t i) {
-    return i & (~i + 1);
-}
-
-// Which of the original items are still in the list, as a Fenwick tree so that list positions
-// and original indexes convert into each other in O(log n) while items are removed.
+// Which of the original items are still in the list. A removed index points on towards the next
+// remaining one, so that walking the list in order costs near-constant time per step.
 class RemainingItems {
 public:
-    explicit RemainingItems(std::size_t size) : tree_(size + 1, 0), removed_(size, false) {
-        for (std::size_t i = 1; i <= size; ++i) {
-            ++tree_[i];
-            const std::size_t parent = i + lowestBit(i);
-            if (parent <= size) {
-                tree_[parent] += tree_[i];
-            }
-        }
-        count_ = size;
+    explicit RemainingItems(std::size_t size) : next_(size + 1) {
+        std::iota(next_.begin(), next_.end(), std::size_t{0});
     }
 
-    std::size_t count() const { return count_; }
-    bool contains(std::size_t original) const { return !removed_[original]; }
+    bool contains(std::size_t original) const { return next_[original] == original; }
+    void remove(std::size_t original) { next_[original] = original + 1; }
 
-    void remove(std::size_t original) {
-        removed_[original] = true;
-        --count_;
-        for (std::size_t i = original + 1; i < tree_.size(); i += lowestBit(i)) {
-            --tree_[i];
+    // The first remaining original index at or after `original`; the size when none is left.
+    std::size_t firstFrom(std::size_t original) {
+        while (next_[original] != original) {
+            next_[original] = next_[next_[original]];
+            original = next_[original];
         }
-    }
-
-    // The list position of a remaining item: how many remaining items come before it.
-    std::size_t positionOf(std::size_t original) const {
-        std::size_t before = 0;
-        for (std::size_t i = original; i > 0; i -= lowestBit(i)) {
-            before += tree_[i];
-        }
-        return before;
-    }
-
-    // The original index of the item at a list position below count().
-    std::size_t originalAt(std::size_t position) const {
-        std::size_t index = 0;
-        std::size_t remaining = position + 1;
-        for (std::size_t step = std::bit_floor(tree_.size() - 1); step > 0; step >>= 1) {
-            if (index + step < tree_.size() && tree_[index + step] < remaining) {
-                index += step;
-                remaining -= tree_[index];
-            }
-        }
-        return index;
+        return original;
     }
 
 private:
-    std::vector<std::size_t> tree_;
-    std::vector<bool> removed_;
-    std::size_t count_ = 0;
+    std::vector<std::size_t> next_; // the last slot, one past the items, is never removed
 };
 
 // The items grouped by their case-folded text: each group's original indexes in list order,
@@ -152,31 +118,35 @@ void removeDuplicates(ScratchList& list) {
     const std::size_t size = items.size();
     EqualGroups groups(items);
     RemainingItems remaining(size);
-    auto groupAt = [&](std::size_t position) {
-        return position < remaining.count() ? groups.groupOf(remaining.originalAt(position))
-                                            : groups.emptyGroup();
+    // The loops walk list positions; here each position is the original index of the item there,
+    // `size` being the position just past the last item and `beyond` any later one.
+    const std::size_t beyond = size + 1;
+    const auto after = [&](std::size_t original) {
+        return original < size ? remaining.firstFrom(original + 1) : beyond;
     };
-    for (std::size_t i = 0; i <= remaining.count(); ++i) {
-        std::size_t target = groupAt(i);
-        std::size_t next = 0; // the list position the inner loop looks at next
+    const auto groupOf = [&](std::size_t original) {
+        return original < size ? groups.groupOf(original) : groups.emptyGroup();
+    };
+    for (std::size_t current = remaining.firstFrom(0); current <= size; current = after(current)) {
+        std::size_t target = groupOf(current);
+        std::size_t next = remaining.firstFrom(0); // where the inner loop looks next
         while (target != EqualGroups::kNone) {
-            std::size_t slot = groups.firstFrom(
-                target, next < remaining.count() ? remaining.originalAt(next) : size);
-            if (slot != EqualGroups::kNone && remaining.positionOf(groups.member(slot)) == i) {
-                slot = groups.after(target, slot); // the item at i itself
+            std::size_t slot = groups.firstFrom(target, std::min(next, size));
+            if (slot != EqualGroups::kNone && groups.member(slot) == current) {
+                slot = groups.after(target, slot); // the item at the outer position itself
             }
             if (slot == EqualGroups::kNone) {
                 break;
             }
             const std::size_t original = groups.member(slot);
-            const std::size_t position = remaining.positionOf(original);
             groups.remove(slot);
             remaining.remove(original);
-            if (position < i) {
-                target = groupAt(i); // a later item has moved up into position i
+            if (original < current) {
+                current = after(current); // a later item has moved up into the outer position
+                target = groupOf(current);
             }
             // The item that moved up into the removed one's place is passed over.
-            next = position + 1;
+            next = after(remaining.firstFrom(original));
         }
     }
 
