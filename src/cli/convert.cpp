@@ -96,7 +96,7 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
     }
     if (options.list) {
         return writeToStream(
-            out, options.jsonLines ? jsonLines(grid.rows()) : listText(grid.rows()), err);
+            out, {options.jsonLines ? jsonLines(grid.rows()) : listText(grid.rows())}, err);
     }
     return writeExport(grid.rows(), options, inputs, out, err);
 }
@@ -107,9 +107,9 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.request) {
     case Request::Help:
-        return writeToStream(out, usageText(), err);
+        return writeToStream(out, {usageText()}, err);
     case Request::Version:
-        return writeToStream(out, std::string(kProgram) + " " + QUILLET_VERSION + "\n", err);
+        return writeToStream(out, {kProgram, " ", QUILLET_VERSION, "\n"}, err);
     case Request::BadUsage:
         err << kProgram << ": " << parsed.problem << "\n" << usageText();
         return kExitBadUsage;

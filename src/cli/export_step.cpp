@@ -64,7 +64,7 @@ int writeExport(const std::vector<core::GridRow>& rows, const ConvertOptions& op
     const ExportBytes bytes =
         options.fileType == "VCF" ? vcardExport(rows, err) : contactsExport(rows, options);
     if (options.outputPath.empty()) {
-        const int status = writeToStream(out, bytes.header + bytes.records, err);
+        const int status = writeToStream(out, {bytes.header, bytes.records}, err);
         return status == kExitOk ? written(bytes.entriesWithReplacements, err) : status;
     }
     if (const auto reason =

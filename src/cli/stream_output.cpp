@@ -4,8 +4,11 @@
 
 namespace quillet::cli {
 
-int writeToStream(std::ostream& out, std::string_view text, std::ostream& err) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+int writeToStream(std::ostream& out, std::initializer_list<std::string_view> texts,
+                  std::ostream& err) {
+    for (const std::string_view text : texts) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
     out.flush();
     if (!out) {
         err << "quillet-convert: could not write to standard output\n";

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <initializer_list>
 #include <ostream>
 #include <string_view>
 
 namespace quillet::cli {
 
-// Writes text to out in one go; on failure says so on err. Returns the exit status.
-int writeToStream(std::ostream& out, std::string_view text, std::ostream& err);
+// Writes the texts to out one after the other; on failure says so on err. Returns the exit status.
+int writeToStream(std::ostream& out, std::initializer_list<std::string_view> texts,
+                  std::ostream& err);
 
 } // namespace quillet::cli

@@ -16,7 +16,8 @@ std::string ContactEncoder::text(std::string_view utf8, bool& replaced) const {
     }
     std::string bytes = encodeCp1252(utf8);
     // Each character that cannot be written becomes a '?' the text did not have.
-    replaced = replaced || std::ranges::count(bytes, '?') > std::ranges::count(utf8, '?');
+    replaced = replaced ||
+               (bytes != utf8 && std::ranges::count(bytes, '?') > std::ranges::count(utf8, '?'));
     return bytes;
 }
 

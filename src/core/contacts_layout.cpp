@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace quillet::core {
 namespace {
@@ -148,56 +149,87 @@ void appendBareOrQuoted(std::string& out, char delimiter, std::string_view value
     }
 }
 
-void appendRecord(std::string& out, char delimiter, std::string_view name, std::string_view address,
-                  std::string_view type) {
-    for (int i = 0; i < kRecordFields; ++i) {
-        if (i > 0) {
-            out += delimiter;
+// A record for one delimiter as the fixed text before each of its four variable fields and after
+// the last: most of its 86 fields are the same in every record, so they are joined once.
+class RecordLayout {
+public:
+    explicit RecordLayout(char delimiter) : delimiter_(delimiter) {
+        std::string fixed;
+        for (int i = 0; i < kRecordFields; ++i) {
+            if (i > 0) {
+                fixed += delimiter;
+            }
+            const Column& column = kColumns[static_cast<std::size_t>(i)];
+            switch (column.field) {
+            case Field::Empty:
+            case Field::NotWritten:
+                break;
+            case Field::QuotedEmpty:
+                fixed += "\"\"";
+                break;
+            case Field::Literal:
+                fixed += column.literal;
+                break;
+            case Field::Notes:
+                appendQuoted(fixed, kNotesText);
+                break;
+            case Field::Name:
+            case Field::Address:
+            case Field::Type:
+            case Field::DisplayName:
+                pieces_.push_back({std::move(fixed), column.field});
+                fixed.clear();
+                break;
+            }
         }
-        const Column& column = kColumns[static_cast<std::size_t>(i)];
-        switch (column.field) {
-        case Field::Empty:
-        case Field::NotWritten:
-            break;
-        case Field::QuotedEmpty:
-            out += "\"\"";
-            break;
-        case Field::Literal:
-            out += column.literal;
-            break;
-        case Field::Name:
-            appendQuoted(out, name);
-            break;
-        case Field::Address:
-            appendQuoted(out, address);
-            break;
-        case Field::Type:
-            appendBareOrQuoted(out, delimiter, type);
-            break;
-        case Field::DisplayName:
-            out += '"';
-            appendEscaped(out, name);
-            out += " (";
-            appendEscaped(out, address);
-            out += ")\"";
-            break;
-        case Field::Notes:
-            appendQuoted(out, kNotesText);
-            break;
-        }
+        end_ = std::move(fixed);
     }
-}
 
-// Bytes of a record apart from its name, address and type, which the record holds at most
-// twice each (doubled quotes aside).
-std::size_t fixedRecordSize() {
-    static const std::size_t size = [] {
+    void append(std::string& out, std::string_view name, std::string_view address,
+                std::string_view type) const {
+        for (const Piece& piece : pieces_) {
+            out += piece.before;
+            switch (piece.field) {
+            case Field::Name:
+                appendQuoted(out, name);
+                break;
+            case Field::Address:
+                appendQuoted(out, address);
+                break;
+            case Field::Type:
+                appendBareOrQuoted(out, delimiter_, type);
+                break;
+            case Field::DisplayName:
+                out += '"';
+                appendEscaped(out, name);
+                out += " (";
+                appendEscaped(out, address);
+                out += ")\"";
+                break;
+            default: // fixed fields are in the pieces' text
+                break;
+            }
+        }
+        out += end_;
+    }
+
+    // Bytes of a record apart from its name, address and type, which the record holds at most
+    // twice each (doubled quotes aside).
+    std::size_t fixedSize() const {
         std::string record;
-        appendRecord(record, ',', {}, {}, {});
+        append(record, {}, {}, {});
         return record.size();
-    }();
-    return size;
-}
+    }
+
+private:
+    struct Piece {
+        std::string before;
+        Field field;
+    };
+    char delimiter_;
+    std::vector<Piece> pieces_;
+    std::string end_;
+};
 
 } // namespace
 
@@ -215,7 +247,7 @@ std::string contactsHeaderLine(char delimiter) {
 std::string contactRecord(char delimiter, std::string_view name, std::string_view address,
                           std::string_view type) {
     std::string record;
-    appendRecord(record, delimiter, name, address, type);
+    RecordLayout(delimiter).append(record, name, address, type);
     return record;
 }
 
@@ -241,16 +273,18 @@ ExportLines exportLines(char delimiter, std::span<const ContactRow> rows) {
     }
     lines.header = contactsHeaderLine(delimiter);
     lines.header += kLineEnd;
+    const RecordLayout layout(delimiter);
+    const std::size_t fixedSize = layout.fixedSize();
     std::size_t size = 0;
     for (const ContactRow& row : rows) {
         // A quoted type doubles its quotes: twice its size is always enough.
-        size += fixedRecordSize() + 2 * (row.name.size() + row.address.size()) +
+        size += fixedSize + 2 * (row.name.size() + row.address.size()) +
                 2 * std::max(row.type.size(), kDefaultEmailType.size()) + 2 + kLineEnd.size();
     }
     lines.records.reserve(size);
     for (const ContactRow& row : rows) {
-        appendRecord(lines.records, delimiter, row.name, row.address,
-                     row.type.empty() ? kDefaultEmailType : std::string_view(row.type));
+        layout.append(lines.records, row.name, row.address,
+                      row.type.empty() ? kDefaultEmailType : std::string_view(row.type));
         lines.records += kLineEnd;
     }
     return lines;

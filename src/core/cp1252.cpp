@@ -97,9 +97,15 @@ std::string decodeCp1252(std::string_view bytes) {
 }
 
 std::string encodeCp1252(std::string_view utf8) {
-    std::string out;
+    // ASCII is the same in both: copied in one go up to the first other character.
+    const auto firstHigh = std::find_if(
+        utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    std::string out(utf8.begin(), firstHigh);
+    if (firstHigh == utf8.end()) {
+        return out;
+    }
     out.reserve(utf8.size());
-    std::size_t pos = 0;
+    auto pos = static_cast<std::size_t>(firstHigh - utf8.begin());
     while (pos < utf8.size()) {
         const long cp = nextCodePoint(utf8, pos);
         const int byte = cp < 0 ? -1 : unicodeToCp1252(static_cast<char32_t>(cp));
