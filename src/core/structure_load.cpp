@@ -80,9 +80,23 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
     return addresses;
 }
 
+namespace {
+
+// Sizes for the keys of a file, taken up front: growing the block and the table step by step
+// cost fresh memory, and its page faults, each time. A real file holds an address every few
+// hundred bytes; the caps keep a huge file of junk from reserving much it will not use.
+std::size_t keyMemoryFor(std::string_view file) {
+    return std::clamp<std::size_t>(file.size() / 4, 1024, std::size_t{4} << 20);
+}
+std::size_t keyBucketsFor(std::string_view file) {
+    return std::min<std::size_t>(file.size() / 256, std::size_t{1} << 16);
+}
+
+} // namespace
+
 StructureCellKeys::StructureCellKeys(std::string_view file, const LoadOptions& options)
-    : memory_(std::make_unique<std::pmr::monotonic_buffer_resource>()),
-      keys_(file.size() / 256, memory_.get()) {
+    : memory_(std::make_unique<std::pmr::monotonic_buffer_resource>(keyMemoryFor(file))),
+      keys_(keyBucketsFor(file), memory_.get()) {
     visitNk2Items(file, [&](const Nk2ItemView& item) {
         forEachAddress(item, options, [this](std::string_view name, std::string_view address) {
             add(name, address);
