@@ -193,6 +193,15 @@ TEST_F(ConverterTest, ExportGoesToStandardOutputOrIsAppendedToAFile) {
     EXPECT_EQ(run({"-o", target, sample()}).status, 0);
     // The second export adds its records only.
     EXPECT_EQ(contents(target), csv.out + csv.out.substr(csv.out.find("\r\n") + 2));
+
+    // Standard output gets a long export in parts: the same bytes as a new file, one header.
+    for (const std::string encoding : {"cp1252", "utf-8"}) {
+        const std::string whole = file(encoding + ".csv");
+        EXPECT_EQ(run({"--encoding", encoding, "-o", whole, file("large.nk2")}).status, 0);
+        const Result streamed = run({"--encoding", encoding, file("large.nk2")});
+        EXPECT_GT(lines(streamed.out).size(), 1000u);
+        EXPECT_EQ(streamed.out, contents(whole)) << encoding;
+    }
 }
 
 TEST_F(ConverterTest, LostCharactersAreCountedAndUtf8KeepsThem) {
