@@ -109,7 +109,7 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
         return;
     }
     addressKey(address, scratch_);
-    KeyUse& use = keys_[keep(scratch_)];
+    KeyUse& use = useOf(scratch_);
     if (use.isAddress) {
         return;
     }
@@ -120,14 +120,18 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
         ++use.cells;
     } else {
         addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2], scratch_);
-        ++keys_[keep(scratch_)].cells;
+        ++useOf(scratch_).cells;
     }
 }
 
-std::string_view StructureCellKeys::keep(std::string_view key) {
+StructureCellKeys::KeyUse& StructureCellKeys::useOf(std::string_view key) {
+    if (const auto known = keys_.find(key); known != keys_.end()) {
+        return known->second;
+    }
+    // Only a new key is copied into the block, which gives nothing back before the end.
     auto* kept = static_cast<char*>(memory_->allocate(key.size(), 1));
     std::copy(key.begin(), key.end(), kept);
-    return {kept, key.size()};
+    return keys_[std::string_view(kept, key.size())];
 }
 
 std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) const {

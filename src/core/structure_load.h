@@ -56,7 +56,7 @@ private:
         std::size_t cells = 0;  // how many of the cells have it
     };
     void add(std::string_view name, std::string_view address);
-    std::string_view keep(std::string_view key);
+    KeyUse& useOf(std::string_view key);
 
     // The keys live in one block of memory given back at once.
     std::unique_ptr<std::pmr::monotonic_buffer_resource> memory_;
