@@ -58,7 +58,8 @@ BENCHMARK(structureRead)->Unit(benchmark::kMillisecond);
 void structureCellKeys(benchmark::State& state) {
     const std::string& file = limitsFile();
     for (auto _ : state) {
-        const quillet::core::StructureCellKeys keys(file, {});
+        quillet::core::StructureCellKeys keys({}, file.size());
+        keys.finish(file);
         benchmark::DoNotOptimize(&keys);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));

@@ -10,10 +10,12 @@
 #include "options.h"
 #include "standard_input.h"
 #include "stream_output.h"
+#include "structure_count.h"
 
 #include <cstdio>
-#include <future>
+#include <filesystem>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,28 +44,44 @@ std::vector<std::string> addressesFrom(const std::vector<core::GridRow>& rows, s
     return addresses;
 }
 
-// Loads one file's bytes into the grid the way --read says and returns how many addresses the
-// scan left out that the file's structure holds (none for a structural reading, which says on
-// err where a damaged file stopped it).
-std::size_t readFile(const std::string& path, std::string_view bytes, const ConvertOptions& options,
-                     core::HeadlessHost& grid, std::ostream& err) {
-    if (options.read == ReadMode::Structure) {
-        const core::Nk2Structure read = core::loadNk2Structure(bytes, options.load, grid);
+// The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
+// they are read.
+core::FileBytes readInput(const std::string& path, core::ReadFollower* follower) {
+    return path == "-" ? readWholeStream(stdin)
+                       : core::readFileBytes(path, core::kInputSizeLimit, follower);
+}
+
+// Reads one input and loads it into the grid the way --read says; returns how many addresses
+// the scan left out that the file's structure holds (none for a structural reading, which says
+// on err where a damaged file stopped it), or nothing when the input could not be read.
+std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
+                                     core::HeadlessHost& grid, core::FileIdentities& inputs,
+                                     std::ostream& err) {
+    core::FileBytes file; // outlives the count's thread, which reads it
+    std::optional<StructureCount> structure;
+    if (options.read == ReadMode::Scan) {
+        std::error_code unknown;
+        const auto size = path == "-" ? 0 : std::filesystem::file_size(path, unknown);
+        structure.emplace(options.load, unknown ? 0 : static_cast<std::size_t>(size));
+    }
+    file = readInput(path, structure ? &structure->follower() : nullptr);
+    if (!file.ok) {
+        err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
+        return std::nullopt;
+    }
+    inputs.push_back(file.identity);
+    if (!structure) {
+        const core::Nk2Structure read = core::loadNk2Structure(file.bytes, options.load, grid);
         if (!read.complete) {
             err << kProgram << ": warning: " << path << ": " << core::structureProblemText(read)
                 << "\n";
         }
         return 0;
     }
-    // The structural reading only counts what the scan missed and shares nothing with it, so it
-    // runs beside the scan where a second thread can be had, after it where not.
-    auto cellKeys = std::async(std::launch::async | std::launch::deferred, [bytes, &options] {
-        return core::StructureCellKeys(bytes, options.load);
-    });
+    structure->fileRead(file.bytes);
     const std::size_t first = grid.rows().size();
-    core::loadNk2(bytes, options.load, grid);
-    const core::AddressKeys shown = core::addressKeys(addressesFrom(grid.rows(), first));
-    return cellKeys.get().missedAmong(shown);
+    core::loadNk2(file.bytes, options.load, grid);
+    return structure->missedAmong(core::addressKeys(addressesFrom(grid.rows(), first)));
 }
 
 // Reads and loads the files one at a time, so that only one is in memory at once, then prints
@@ -74,15 +92,12 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
     core::FileIdentities inputs;
     std::size_t missed = 0;
     for (const std::string& path : options.inputs) {
-        const core::FileBytes file =
-            path == "-" ? readWholeStream(stdin) : core::readFileBytes(path);
-        if (!file.ok) {
-            err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
+        const std::size_t rowsBefore = grid.rows().size();
+        const std::optional<std::size_t> missedHere = loadInput(path, options, grid, inputs, err);
+        if (!missedHere) {
             return kExitUnreadableInput;
         }
-        inputs.push_back(file.identity);
-        const std::size_t rowsBefore = grid.rows().size();
-        missed += readFile(path, file.bytes, options, grid, err);
+        missed += *missedHere;
         if (grid.rows().size() == rowsBefore) {
             err << kProgram << ": warning: no e-mail addresses were found in " << path << "\n";
         }

@@ -17,6 +17,10 @@
 namespace quillet::core {
 namespace {
 
+// How much a followed reading reads before it shows the follower the bytes so far, and how much
+// more the follower takes at a time.
+constexpr std::size_t kFollowedStep = std::size_t{256} << 10;
+
 class ReadDescriptor {
 public:
     explicit ReadDescriptor(const std::string& path)
@@ -50,23 +54,58 @@ FileBytes tooLarge(std::size_t limit) {
                    " bytes, far more than any NK2 file holds");
 }
 
-// Maps all pages of a freshly reserved buffer in one call, in huge pages where the system allows:
-// faulting a buffer of several megabytes in page by page costs more than reading the file into
-// it. Only a speed-up, so where the system cannot do it nothing happens.
-void mapPagesAhead([[maybe_unused]] std::string& buffer) {
-#ifdef MADV_POPULATE_WRITE
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto start = reinterpret_cast<std::uintptr_t>(buffer.data());
-    const std::uintptr_t first = (start + page - 1) / page * page;
-    const std::uintptr_t last = (start + buffer.capacity()) / page * page;
-    if (last > first) {
+// Asks for huge pages for a freshly reserved buffer, then maps the pages of each stretch of it in
+// one call: faulting a buffer of several megabytes in page by page costs more than reading the
+// file into it. Only a speed-up, so where the system cannot do it nothing happens.
+class PagesAhead {
+public:
+    explicit PagesAhead(std::string& buffer) : buffer_(buffer) {
 #ifdef MADV_HUGEPAGE
-        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+        advise(0, buffer.capacity(), MADV_HUGEPAGE);
 #endif
-        madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+    }
+
+    void map([[maybe_unused]] std::size_t from, [[maybe_unused]] std::size_t to) {
+#ifdef MADV_POPULATE_WRITE
+        advise(from, to, MADV_POPULATE_WRITE);
+#endif
+    }
+
+private:
+#if defined(MADV_HUGEPAGE) || defined(MADV_POPULATE_WRITE)
+    // The advice for the whole pages between two offsets of the buffer.
+    void advise(std::size_t from, std::size_t to, int advice) {
+        const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+        const auto start = reinterpret_cast<std::uintptr_t>(buffer_.data());
+        const std::uintptr_t first = (start + from + page - 1) / page * page;
+        const std::uintptr_t last = (start + to) / page * page;
+        if (last > first) {
+            madvise(reinterpret_cast<void*>(first), last - first, advice);
+        }
     }
 #endif
-}
+
+    [[maybe_unused]] std::string& buffer_;
+};
+
+// Stops the follower on every way out of the reading, before the bytes can move.
+class FollowerStop {
+public:
+    explicit FollowerStop(ReadFollower* follower) : follower_(follower) {}
+    ~FollowerStop() { now(); }
+    FollowerStop(const FollowerStop&) = delete;
+    FollowerStop& operator=(const FollowerStop&) = delete;
+
+    void now() {
+        if (follower_ != nullptr) {
+            follower_->stop();
+            follower_ = nullptr;
+        }
+    }
+
+private:
+    ReadFollower* follower_;
+};
 
 // Reads up to size bytes, again after an interruption; returns how many came (0 at the end) or -1.
 ssize_t readSome(int descriptor, char* into, std::size_t size) {
@@ -78,26 +117,41 @@ ssize_t readSome(int descriptor, char* into, std::size_t size) {
     }
 }
 
-FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit) {
+FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadFollower* follower) {
+    FollowerStop stopFollower(follower);
     FileBytes result;
     std::string& bytes = result.bytes;
     // The reported size is only a hint: the loops read what is there, in place first and then
-    // in chunks until the end or past the limit.
+    // in chunks until the end or past the limit. A follower sees the place filled a step at a
+    // time; the reserved place never moves meanwhile.
     const std::size_t expected = std::min(sizeHint, limit);
+    const std::size_t step =
+        follower != nullptr ? kFollowedStep : std::max<std::size_t>(expected, 1);
     bytes.reserve(expected);
-    mapPagesAhead(bytes);
-    bytes.resize(expected);
+    PagesAhead pages(bytes);
     std::size_t used = 0;
-    while (used < bytes.size()) {
-        const ssize_t got = readSome(descriptor, bytes.data() + used, bytes.size() - used);
-        if (got < 0) {
-            return failure(errno);
+    while (used < expected) {
+        const std::size_t end = std::min(expected, bytes.size() + step);
+        pages.map(bytes.size(), end);
+        bytes.resize(end);
+        while (used < bytes.size()) {
+            const ssize_t got = readSome(descriptor, bytes.data() + used, bytes.size() - used);
+            if (got < 0) {
+                return failure(errno);
+            }
+            if (got == 0) {
+                break;
+            }
+            used += static_cast<std::size_t>(got);
         }
-        if (got == 0) {
+        if (used < bytes.size()) {
             break;
         }
-        used += static_cast<std::size_t>(got);
+        if (follower != nullptr) {
+            follower->show(bytes.data(), used);
+        }
     }
+    stopFollower.now();
     bytes.resize(used);
     std::array<char, 1 << 16> chunk{};
     for (;;) {
@@ -120,7 +174,44 @@ FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit) {
 
 } // namespace
 
-FileBytes readFileBytes(const std::string& path, std::size_t limit) {
+void ReadFollower::follow(const std::function<void(std::string_view)>& take) {
+    std::unique_lock lock(mutex_);
+    std::size_t taken = 0;
+    for (;;) {
+        changed_.wait(lock, [&] { return stopped_ || size_ > taken; });
+        if (stopped_) {
+            return;
+        }
+        // A stretch at a time, so that stop() never waits long for take to return.
+        taken = std::min(size_, taken + kFollowedStep);
+        taking_ = true;
+        const std::string_view bytes(bytes_, taken);
+        lock.unlock();
+        take(bytes);
+        lock.lock();
+        taking_ = false;
+        changed_.notify_all();
+    }
+}
+
+void ReadFollower::show(const char* bytes, std::size_t size) {
+    {
+        const std::lock_guard lock(mutex_);
+        bytes_ = bytes;
+        size_ = size;
+    }
+    changed_.notify_all();
+}
+
+void ReadFollower::stop() {
+    std::unique_lock lock(mutex_);
+    stopped_ = true;
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return !taking_; });
+}
+
+FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadFollower* follower) {
+    FollowerStop stopFollower(follower);
     // A pipe would block the open and a device such as /dev/zero never ends: only files (and
     // folders, whose read gives the system's own reason) are opened.
     struct stat status {};
@@ -143,7 +234,8 @@ FileBytes readFileBytes(const std::string& path, std::size_t limit) {
         return tooLarge(limit);
     }
     try {
-        FileBytes result = readAll(file.get(), static_cast<std::size_t>(status.st_size), limit);
+        FileBytes result =
+            readAll(file.get(), static_cast<std::size_t>(status.st_size), limit, follower);
         result.identity = {static_cast<std::uint64_t>(status.st_dev),
                            static_cast<std::uint64_t>(status.st_ino)};
         return result;

@@ -2,8 +2,12 @@
 
 #include "core/file_identity.h"
 
+#include <condition_variable>
 #include <cstddef>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <string_view>
 
 namespace quillet::core {
 
@@ -19,11 +23,35 @@ struct FileBytes {
     FileIdentity identity{}; // of the file read, when ok
 };
 
+// Lets another thread work on a file's start while the rest is read: readFileBytes shows the
+// follower the bytes read so far, a step at a time, until it has read what the file held when
+// it was opened (or fails).
+class ReadFollower {
+public:
+    // On the following thread: calls take(bytes so far) whenever more are in, and returns when
+    // the reading has left the place the bytes are read into. take must not keep the view.
+    void follow(const std::function<void(std::string_view)>& take);
+
+    // On the reading thread. stop() returns once take has returned, so that the bytes may move.
+    void show(const char* bytes, std::size_t size);
+    void stop();
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    const char* bytes_ = nullptr;
+    std::size_t size_ = 0;
+    bool stopped_ = false;
+    bool taking_ = false;
+};
+
 // Reads a whole file into memory, opening it for reading only. A file of more than `limit`
 // bytes is refused ("File too large: ..."): the read stops there whatever size the system
 // reports, so that growing files and endless ones such as some /proc files end too. Running
-// out of memory is a reason like any other.
-FileBytes readFileBytes(const std::string& path, std::size_t limit = kInputSizeLimit);
+// out of memory is a reason like any other. A follower, if given, is stopped before this
+// returns.
+FileBytes readFileBytes(const std::string& path, std::size_t limit = kInputSizeLimit,
+                        ReadFollower* follower = nullptr);
 
 // "Could not open " + path + ": " + reason: what the user is told about an unreadable file.
 std::string couldNotOpenText(const std::string& path, const std::string& reason);

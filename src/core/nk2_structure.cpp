@@ -180,75 +180,105 @@ struct ItemTexts {
     }
 };
 
-class Reader {
-public:
-    Reader(std::string_view file, const std::function<void(const Nk2ItemView&)>& visit)
-        : file_(file), visit_(visit) {}
+} // namespace
 
-    Nk2Structure read() {
-        if (file_.size() < kHeaderSize || file_.substr(0, kSignature.size()) != kSignature) {
-            return stop(0, "not an NK2 file (no signature)");
+class Nk2ItemReader::Reader {
+public:
+    explicit Reader(std::function<void(const Nk2ItemView&)> visit) : visit_(std::move(visit)) {}
+
+    // Reads on from where the last call stopped. Where the bytes end inside an item, a step
+    // leaves the item for the next call and the last step stops there.
+    void read(std::string_view bytes, bool last) {
+        file_ = bytes;
+        last_ = last;
+        if (stopped_) {
+            return;
         }
-        result_.itemCount = u32At(file_, 12);
-        at_ = kHeaderSize;
-        while (result_.itemsRead < result_.itemCount) {
-            if (!readItem()) {
-                return std::move(result_);
+        if (!headerRead_) {
+            if (file_.size() < kHeaderSize && !last_) {
+                return;
             }
-            ++result_.itemsRead;
+            if (file_.size() < kHeaderSize || file_.substr(0, kSignature.size()) != kSignature) {
+                stop(0, "not an NK2 file (no signature)");
+                return;
+            }
+            result_.itemCount = u32At(file_, 12);
+            at_ = kHeaderSize;
+            headerRead_ = true;
         }
+        while (result_.itemsRead < result_.itemCount) {
+            const std::size_t itemStart = at_;
+            switch (readItem()) {
+            case Step::Done:
+                ++result_.itemsRead;
+                break;
+            case Step::Later:
+                at_ = itemStart;
+                return;
+            case Step::Stopped:
+                stopped_ = true;
+                return;
+            }
+        }
+        if (!last_) {
+            return;
+        }
+        stopped_ = true;
         if (file_.size() - at_ < kFooterSize || u32At(file_, at_) != 0) {
-            return stop(at_, "no footer after the last item");
+            fail(at_, "no footer after the last item");
+        } else if (file_.size() - at_ > kFooterSize) {
+            fail(at_ + kFooterSize, "bytes after the footer");
+        } else {
+            result_.complete = true;
         }
-        if (file_.size() - at_ > kFooterSize) {
-            return stop(at_ + kFooterSize, "bytes after the footer");
-        }
-        result_.complete = true;
-        return std::move(result_);
     }
 
+    Nk2Structure result() && { return std::move(result_); }
+
 private:
-    bool readItem() {
+    enum class Step { Done, Later, Stopped };
+
+    Step readItem() {
         if (file_.size() - at_ < 4) {
-            return fail(at_, "the file ends inside an item");
+            return ends(at_, "the file ends inside an item");
         }
         const std::uint32_t valueCount = u32At(file_, at_);
         if (valueCount > (file_.size() - at_ - 4) / kValueEntrySize) {
-            return fail(at_, "more values than the file has room for");
+            return ends(at_, "more values than the file has room for");
         }
         at_ += 4;
         texts_.clear();
         for (std::uint32_t i = 0; i < valueCount; ++i) {
-            if (!readValue()) {
-                return false;
+            if (const Step step = readValue(); step != Step::Done) {
+                return step;
             }
         }
         if (const auto item = texts_.recipient()) {
             visit_(*item);
         }
-        return true;
+        return Step::Done;
     }
 
-    bool readValue() {
+    Step readValue() {
         if (file_.size() - at_ < kValueEntrySize) {
-            return fail(at_, "the file ends inside a value");
+            return ends(at_, "the file ends inside a value");
         }
         const std::uint16_t type = u16At(file_, at_);
         const std::uint16_t property = u16At(file_, at_ + 2);
         if (isFixedSize(type)) {
             at_ += kValueEntrySize;
-            return true;
+            return Step::Done;
         }
         if (!isVariableSize(type)) {
             return fail(at_, "unknown value type " + hex(type));
         }
         const std::size_t sizeAt = at_ + kValueEntrySize;
         if (file_.size() - sizeAt < 4) {
-            return fail(sizeAt, "the file ends before a value's size");
+            return ends(sizeAt, "the file ends before a value's size");
         }
         const std::uint32_t size = u32At(file_, sizeAt);
         if (size > file_.size() - sizeAt - 4) {
-            return fail(sizeAt, "a value's size runs past the end of the file");
+            return ends(sizeAt, "a value's size runs past the end of the file");
         }
         if (type == TypeUnicode && size % 2 != 0) {
             return fail(sizeAt, "a UTF-16 text of odd size");
@@ -258,7 +288,7 @@ private:
             keepText(property, type, bytes);
         }
         at_ = sizeAt + 4 + size;
-        return true;
+        return Step::Done;
     }
 
     void keepText(std::uint16_t property, std::uint16_t type, std::string_view bytes) {
@@ -280,29 +310,51 @@ private:
         }
     }
 
-    bool fail(std::size_t offset, std::string problem) {
+    // The bytes end too soon: in the last step the file does, before that only the part read.
+    Step ends(std::size_t offset, std::string problem) {
+        return last_ ? fail(offset, std::move(problem)) : Step::Later;
+    }
+
+    Step fail(std::size_t offset, std::string problem) {
         result_.stoppedAt = offset;
         result_.problem = std::move(problem);
-        return false;
+        return Step::Stopped;
     }
 
-    Nk2Structure stop(std::size_t offset, std::string problem) {
+    void stop(std::size_t offset, std::string problem) {
         fail(offset, std::move(problem));
-        return std::move(result_);
+        stopped_ = true;
     }
 
+    std::function<void(const Nk2ItemView&)> visit_;
     std::string_view file_;
-    const std::function<void(const Nk2ItemView&)>& visit_;
+    bool last_ = false;
+    bool headerRead_ = false;
+    bool stopped_ = false;
     std::size_t at_ = 0;
     ItemTexts texts_;
     Nk2Structure result_;
 };
 
-} // namespace
+Nk2ItemReader::Nk2ItemReader(std::function<void(const Nk2ItemView&)> visit)
+    : reader_(std::make_unique<Reader>(std::move(visit))) {}
+
+Nk2ItemReader::~Nk2ItemReader() = default;
+Nk2ItemReader::Nk2ItemReader(Nk2ItemReader&&) noexcept = default;
+Nk2ItemReader& Nk2ItemReader::operator=(Nk2ItemReader&&) noexcept = default;
+
+void Nk2ItemReader::readOn(std::string_view bytesSoFar) {
+    reader_->read(bytesSoFar, false);
+}
+
+Nk2Structure Nk2ItemReader::finish(std::string_view file) && {
+    reader_->read(file, true);
+    return std::move(*reader_).result();
+}
 
 Nk2Structure visitNk2Items(std::string_view file,
                            const std::function<void(const Nk2ItemView&)>& visit) {
-    return Reader(file, visit).read();
+    return Nk2ItemReader(visit).finish(file);
 }
 
 Nk2Structure readNk2Structure(std::string_view file) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,24 @@ Nk2Structure readNk2Structure(std::string_view file);
 // result's items stay empty.
 Nk2Structure visitNk2Items(std::string_view file,
                            const std::function<void(const Nk2ItemView&)>& visit);
+
+// visitNk2Items in steps, for a file that is still coming in: readOn reads the whole items the
+// bytes so far hold (the start of the file, growing from call to call), finish reads the rest of
+// the whole file. The items visited and the result are those of visitNk2Items.
+class Nk2ItemReader {
+public:
+    explicit Nk2ItemReader(std::function<void(const Nk2ItemView&)> visit);
+    ~Nk2ItemReader();
+    Nk2ItemReader(Nk2ItemReader&&) noexcept;
+    Nk2ItemReader& operator=(Nk2ItemReader&&) noexcept;
+
+    void readOn(std::string_view bytesSoFar);
+    Nk2Structure finish(std::string_view file) &&;
+
+private:
+    class Reader;
+    std::unique_ptr<Reader> reader_;
+};
 
 // "Read N of M entries; stopped at byte X: PROBLEM." for an incomplete reading.
 std::string structureProblemText(const Nk2Structure& structure);

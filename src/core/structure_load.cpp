@@ -85,23 +85,31 @@ namespace {
 // Sizes for the keys of a file, taken up front: growing the block and the table step by step
 // cost fresh memory, and its page faults, each time. A real file holds an address every few
 // hundred bytes; the caps keep a huge file of junk from reserving much it will not use.
-std::size_t keyMemoryFor(std::string_view file) {
-    return std::clamp<std::size_t>(file.size() / 4, 1024, std::size_t{4} << 20);
+std::size_t keyMemoryFor(std::size_t fileSize) {
+    return std::clamp<std::size_t>(fileSize / 4, 1024, std::size_t{4} << 20);
 }
-std::size_t keyBucketsFor(std::string_view file) {
-    return std::min<std::size_t>(file.size() / 256, std::size_t{1} << 16);
+std::size_t keyBucketsFor(std::size_t fileSize) {
+    return std::min<std::size_t>(fileSize / 256, std::size_t{1} << 16);
 }
 
 } // namespace
 
-StructureCellKeys::StructureCellKeys(std::string_view file, const LoadOptions& options)
-    : memory_(std::make_unique<std::pmr::monotonic_buffer_resource>(keyMemoryFor(file))),
-      keys_(keyBucketsFor(file), memory_.get()) {
-    visitNk2Items(file, [&](const Nk2ItemView& item) {
-        forEachAddress(item, options, [this](std::string_view name, std::string_view address) {
-            add(name, address);
-        });
-    });
+StructureCellKeys::StructureCellKeys(const LoadOptions& options, std::size_t fileSize)
+    : memory_(std::make_unique<std::pmr::monotonic_buffer_resource>(keyMemoryFor(fileSize))),
+      keys_(keyBucketsFor(fileSize), memory_.get()),
+      reader_(std::in_place, [this, options](const Nk2ItemView& item) {
+          forEachAddress(item, options, [this](std::string_view name, std::string_view address) {
+              add(name, address);
+          });
+      }) {}
+
+void StructureCellKeys::readOn(std::string_view bytesSoFar) {
+    reader_->readOn(bytesSoFar);
+}
+
+void StructureCellKeys::finish(std::string_view file) {
+    std::move(*reader_).finish(file);
+    reader_.reset();
 }
 
 void StructureCellKeys::add(std::string_view name, std::string_view address) {
@@ -154,7 +162,9 @@ AddressKeys addressKeys(const std::vector<std::string>& shown) {
 
 std::size_t missedAddressCount(std::string_view file, const LoadOptions& options,
                                const std::vector<std::string>& shown) {
-    return StructureCellKeys(file, options).missedAmong(addressKeys(shown));
+    StructureCellKeys cellKeys(options, file.size());
+    cellKeys.finish(file);
+    return cellKeys.missedAmong(addressKeys(shown));
 }
 
 Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,

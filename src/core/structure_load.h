@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <memory>
 #include <memory_resource>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -47,7 +48,15 @@ std::size_t missedAddressCount(std::string_view file, const LoadOptions& options
 using AddressKeys = std::unordered_set<std::string>;
 class StructureCellKeys {
 public:
-    StructureCellKeys(std::string_view file, const LoadOptions& options);
+    // For a file of about fileSize bytes, to be read in steps as it comes in (see Nk2ItemReader):
+    // readOn with the bytes so far, finish with the whole file.
+    StructureCellKeys(const LoadOptions& options, std::size_t fileSize);
+    void readOn(std::string_view bytesSoFar);
+    void finish(std::string_view file);
+
+    StructureCellKeys(const StructureCellKeys&) = delete;
+    StructureCellKeys& operator=(const StructureCellKeys&) = delete;
+
     std::size_t missedAmong(const AddressKeys& shown) const;
 
 private:
@@ -63,6 +72,7 @@ private:
     std::pmr::unordered_map<std::string_view, KeyUse> keys_;
     std::size_t cells_ = 0;
     std::string scratch_;
+    std::optional<Nk2ItemReader> reader_; // until finished
 };
 AddressKeys addressKeys(const std::vector<std::string>& shown);
 

@@ -1,10 +1,13 @@
 #include "core/file_bytes.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::string_literals;
 using quillet::core::readFileBytes;
@@ -75,4 +78,41 @@ TEST(FileBytes, StopsAtTheSizeLimitWhateverTheSizeSays) {
     const auto small = readFileBytes("/proc/self/status");
     EXPECT_TRUE(small.ok);
     EXPECT_NE(small.bytes.find("Name:"), std::string::npos);
+}
+
+// A follower on another thread sees the file's start grow while it is read, and is let go by the
+// time the read returns, whether it came early, late or the read failed.
+TEST(FileBytes, AFollowerSeesTheBytesSoFar) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("quillet_file_bytes_followed_" + std::to_string(getpid()));
+    std::string bytes(3'000'000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i * 7 % 251);
+    }
+    std::ofstream(path, std::ios::binary) << bytes;
+
+    quillet::core::ReadFollower follower;
+    std::vector<std::size_t> seen;
+    bool allPrefixes = true;
+    std::thread following([&] {
+        follower.follow([&](std::string_view soFar) {
+            seen.push_back(soFar.size());
+            allPrefixes = allPrefixes && bytes.compare(0, soFar.size(), soFar) == 0;
+        });
+    });
+    const auto read = readFileBytes(path.string(), quillet::core::kInputSizeLimit, &follower);
+    following.join();
+    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_TRUE(allPrefixes);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+
+    quillet::core::ReadFollower late;
+    EXPECT_TRUE(readFileBytes(path.string(), quillet::core::kInputSizeLimit, &late).ok);
+    late.follow([](std::string_view) { ADD_FAILURE() << "the read had ended"; });
+    std::filesystem::remove(path);
+
+    quillet::core::ReadFollower ofAMissingFile;
+    std::thread waiting([&] { ofAMissingFile.follow([](std::string_view) {}); });
+    EXPECT_FALSE(readFileBytes(path.string(), quillet::core::kInputSizeLimit, &ofAMissingFile).ok);
+    waiting.join();
 }

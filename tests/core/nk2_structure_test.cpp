@@ -178,3 +178,44 @@ TEST(Nk2Structure, OtherFilesAreRefusedAtTheirFirstByte) {
         EXPECT_EQ(read.problem, "not an NK2 file (no signature)");
     }
 }
+
+// A file still coming in is read in steps on the bytes so far; whatever the steps, the items
+// visited and the result are those of one reading of the whole file, damaged or not.
+TEST(Nk2Structure, ReadingInStepsGivesWhatOneReadingGives) {
+    const auto entries = quillet::testdata::realisticEntries(300, 100, 12);
+    const std::string good = nk2File(entries);
+    std::string badType = good;
+    badType[itemOffset(entries, 150) + 4] = '\x99';
+    const std::vector<std::string> files = {
+        good,
+        nk2File(allWide(quillet::testdata::sampleEntries())),
+        good.substr(0, good.size() / 2),
+        badType,
+        good + "x",
+        std::string("\x0D\xF0\xAD\xBA", 4),
+        quillet::testdata::hostileRandomFile(3000, 4),
+    };
+    const auto copy = [](std::vector<Nk2Item>& items) {
+        return [&items](const quillet::core::Nk2ItemView& item) {
+            items.push_back({std::string(item.displayName), item.type, std::string(item.address),
+                             std::string(item.smtpAddress)});
+        };
+    };
+    for (const std::string& file : files) {
+        const Nk2Structure once = readNk2Structure(file);
+        for (const std::size_t step : {1u, 7u, 500u, 4096u}) {
+            std::vector<Nk2Item> items;
+            quillet::core::Nk2ItemReader reader(copy(items));
+            for (std::size_t end = 0; end < file.size(); end += step) {
+                reader.readOn(std::string_view(file).substr(0, end));
+            }
+            const Nk2Structure stepped = std::move(reader).finish(file);
+            EXPECT_EQ(items, once.items) << step;
+            EXPECT_EQ(stepped.itemCount, once.itemCount);
+            EXPECT_EQ(stepped.itemsRead, once.itemsRead);
+            EXPECT_EQ(stepped.complete, once.complete);
+            EXPECT_EQ(stepped.stoppedAt, once.stoppedAt);
+            EXPECT_EQ(stepped.problem, once.problem) << step;
+        }
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/file_bytes.h"
+#include "core/nk2_load.h"
+#include "core/structure_load.h"
+
+#include <cstddef>
+#include <future>
+#include <string_view>
+
+namespace quillet::cli {
+
+// How many addresses a file's structure holds that the scan left out, worked out on a second
+// thread while the file is read and scanned: it follows the reading, then takes the whole file.
+// Where no second thread can be had, the work runs when the count is asked for.
+class StructureCount {
+public:
+    StructureCount(const core::LoadOptions& options, std::size_t fileSize);
+    ~StructureCount();
+    StructureCount(const StructureCount&) = delete;
+    StructureCount& operator=(const StructureCount&) = delete;
+
+    // For readFileBytes to show the bytes to as they come in.
+    core::ReadFollower& follower() { return follower_; }
+
+    // The whole file once read: empty when it could not be read.
+    void fileRead(std::string_view bytes);
+
+    // How many of the structure's addresses are not among the grid's.
+    std::size_t missedAmong(const core::AddressKeys& shown);
+
+private:
+    void count();
+
+    core::StructureCellKeys keys_;
+    core::ReadFollower follower_;
+    std::promise<std::string_view> file_;
+    std::future<std::string_view> wholeFile_;
+    bool fileGiven_ = false;
+    std::future<void> counting_; // last, so that it is waited for first
+};
+
+} // namespace quillet::cli
