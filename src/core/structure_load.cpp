@@ -142,10 +142,11 @@ StructureCellKeys::KeyUse& StructureCellKeys::useOf(std::string_view key) {
     return keys_[std::string_view(kept, key.size())];
 }
 
-std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) const {
+std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) {
     std::size_t found = 0;
     for (const std::string& key : shown) {
-        if (const auto use = keys_.find(key); use != keys_.end()) {
+        if (const auto use = keys_.find(key); use != keys_.end() && !use->second.shown) {
+            use->second.shown = true;
             found += use->second.cells;
         }
     }
@@ -153,9 +154,10 @@ std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) const {
 }
 
 AddressKeys addressKeys(const std::vector<std::string>& shown) {
-    AddressKeys keys(shown.size());
+    AddressKeys keys;
+    keys.reserve(shown.size());
     for (const std::string& address : shown) {
-        keys.insert(addressKey(address));
+        keys.push_back(addressKey(address));
     }
     return keys;
 }

@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 // The structural reading as a way to load: every entry the file holds, rather than what the
@@ -45,7 +44,7 @@ std::size_t missedAddressCount(std::string_view file, const LoadOptions& options
 // apart: the keys of the address cells the grid would show for structureAddresses' rows (read
 // without keeping the items), the keys of the grid's address cells, and how many of the former
 // are not among the latter.
-using AddressKeys = std::unordered_set<std::string>;
+using AddressKeys = std::vector<std::string>;
 class StructureCellKeys {
 public:
     // For a file of about fileSize bytes, to be read in steps as it comes in (see Nk2ItemReader):
@@ -57,11 +56,13 @@ public:
     StructureCellKeys(const StructureCellKeys&) = delete;
     StructureCellKeys& operator=(const StructureCellKeys&) = delete;
 
-    std::size_t missedAmong(const AddressKeys& shown) const;
+    // Once only: the keys the grid shows are marked off as they are counted.
+    std::size_t missedAmong(const AddressKeys& shown);
 
 private:
     struct KeyUse {
         bool isAddress = false; // an address of the file has this key
+        bool shown = false;     // the grid shows it
         std::size_t cells = 0;  // how many of the cells have it
     };
     void add(std::string_view name, std::string_view address);
