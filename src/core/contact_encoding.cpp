@@ -11,7 +11,7 @@ std::string_view byteOrderMark(TextEncoding encoding) {
 }
 
 std::string ContactEncoder::text(std::string_view utf8, bool& replaced) const {
-    if (encoding_ == TextEncoding::Utf8) {
+    if (encoding_ == TextEncoding::Utf8 || isAscii(utf8)) {
         return std::string(utf8);
     }
     std::string bytes = encodeCp1252(utf8);

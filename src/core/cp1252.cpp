@@ -81,6 +81,16 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+bool isAscii(std::string_view bytes) {
+    // One OR over every byte rather than a search for the first high one: the compiler makes it
+    // wide instructions, and names and addresses are mostly ASCII throughout.
+    unsigned char bits = 0;
+    for (const char c : bytes) {
+        bits |= static_cast<unsigned char>(c);
+    }
+    return bits < 0x80;
+}
+
 std::string decodeCp1252(std::string_view bytes) {
     // ASCII, most of any address or name, is the same in UTF-8: copied in one go.
     const auto firstHigh = std::find_if(

@@ -11,6 +11,9 @@ namespace quillet::core {
 // the C1 controls of the same value so that every byte survives a round trip.
 char32_t cp1252ToUnicode(unsigned char byte);
 
+// Whether every byte is below 0x80: ASCII, the same text in Windows-1252 and in UTF-8.
+bool isAscii(std::string_view bytes);
+
 // Bytes to UTF-8, one character per byte.
 std::string decodeCp1252(std::string_view bytes);
 

@@ -110,8 +110,7 @@ void decodeText(std::uint16_t type, std::string_view bytes, std::string& text) {
     if (!bytes.empty() && bytes.back() == '\0') {
         bytes.remove_suffix(1);
     }
-    if (std::all_of(bytes.begin(), bytes.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (isAscii(bytes)) {
         text.assign(bytes);
     } else {
         text = decodeCp1252(bytes);

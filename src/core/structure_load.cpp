@@ -12,11 +12,6 @@ namespace quillet::core {
 
 namespace {
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Calls add(name, address) for each of an item's addresses of the chosen types (an Nk2Item or
 // an Nk2ItemView), in the order the grid takes them, empty ones included.
 template <typename Item, typename Add>
