@@ -112,7 +112,7 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
         return;
     }
     addressKey(address, scratch_);
-    KeyUse& use = useOf(scratch_);
+    const KeyUse& use = useOf(scratch_);
     if (use.isAddress) {
         return;
     }
@@ -127,22 +127,22 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
     }
 }
 
-StructureCellKeys::KeyUse& StructureCellKeys::useOf(std::string_view key) {
-    if (const auto known = keys_.find(key); known != keys_.end()) {
-        return known->second;
+const StructureCellKeys::KeyUse& StructureCellKeys::useOf(std::string_view key) {
+    const auto [use, isNew] = keys_.insert(KeyUse{key});
+    if (isNew) {
+        auto* kept = static_cast<char*>(memory_->allocate(key.size(), 1));
+        std::copy(key.begin(), key.end(), kept);
+        use->key = {kept, key.size()};
     }
-    // Only a new key is copied into the block, which gives nothing back before the end.
-    auto* kept = static_cast<char*>(memory_->allocate(key.size(), 1));
-    std::copy(key.begin(), key.end(), kept);
-    return keys_[std::string_view(kept, key.size())];
+    return *use;
 }
 
 std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) {
     std::size_t found = 0;
     for (const std::string& key : shown) {
-        if (const auto use = keys_.find(key); use != keys_.end() && !use->second.shown) {
-            use->second.shown = true;
-            found += use->second.cells;
+        if (const auto use = keys_.find(KeyUse{key}); use != keys_.end() && !use->shown) {
+            use->shown = true;
+            found += use->cells;
         }
     }
     return cells_ - found;

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 // The structural reading as a way to load: every entry the file holds, rather than what the
@@ -60,17 +60,28 @@ public:
     std::size_t missedAmong(const AddressKeys& shown);
 
 private:
+    // What a key stands for. The key is looked up as the text at hand and kept in the block
+    // only when new: repointing it there changes neither its hash nor what it equals.
     struct KeyUse {
-        bool isAddress = false; // an address of the file has this key
-        bool shown = false;     // the grid shows it
-        std::size_t cells = 0;  // how many of the cells have it
+        mutable std::string_view key;
+        mutable bool isAddress = false; // an address of the file has this key
+        mutable bool shown = false;     // the grid shows it
+        mutable std::size_t cells = 0;  // how many of the cells have it
+    };
+    struct KeyHash {
+        std::size_t operator()(const KeyUse& use) const {
+            return std::hash<std::string_view>{}(use.key);
+        }
+    };
+    struct SameKey {
+        bool operator()(const KeyUse& a, const KeyUse& b) const { return a.key == b.key; }
     };
     void add(std::string_view name, std::string_view address);
-    KeyUse& useOf(std::string_view key);
+    const KeyUse& useOf(std::string_view key);
 
     // The keys live in one block of memory given back at once.
     std::unique_ptr<std::pmr::monotonic_buffer_resource> memory_;
-    std::pmr::unordered_map<std::string_view, KeyUse> keys_;
+    std::pmr::unordered_set<KeyUse, KeyHash, SameKey> keys_;
     std::size_t cells_ = 0;
     std::string scratch_;
     std::optional<Nk2ItemReader> reader_; // until finished
