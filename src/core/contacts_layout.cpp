@@ -140,9 +140,9 @@ void appendQuoted(std::string& out, std::string_view value) {
 
 // A value written bare when a reader cannot mistake it for more than one field, quoted otherwise.
 void appendBareOrQuoted(std::string& out, char delimiter, std::string_view value) {
-    const char needsQuotes[] = {delimiter, '"', '\r', '\n'};
-    if (value.find_first_of(std::string_view(needsQuotes, sizeof needsQuotes)) ==
-        std::string_view::npos) {
+    if (std::ranges::none_of(value, [delimiter](char c) {
+            return c == delimiter || c == '"' || c == '\r' || c == '\n';
+        })) {
         out += value;
     } else {
         appendQuoted(out, value);
