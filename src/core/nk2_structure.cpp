@@ -339,8 +339,6 @@ Nk2ItemReader::Nk2ItemReader(std::function<void(const Nk2ItemView&)> visit)
     : reader_(std::make_unique<Reader>(std::move(visit))) {}
 
 Nk2ItemReader::~Nk2ItemReader() = default;
-Nk2ItemReader::Nk2ItemReader(Nk2ItemReader&&) noexcept = default;
-Nk2ItemReader& Nk2ItemReader::operator=(Nk2ItemReader&&) noexcept = default;
 
 void Nk2ItemReader::readOn(std::string_view bytesSoFar) {
     reader_->read(bytesSoFar, false);
@@ -351,17 +349,13 @@ Nk2Structure Nk2ItemReader::finish(std::string_view file) && {
     return std::move(*reader_).result();
 }
 
-Nk2Structure visitNk2Items(std::string_view file,
-                           const std::function<void(const Nk2ItemView&)>& visit) {
-    return Nk2ItemReader(visit).finish(file);
-}
-
 Nk2Structure readNk2Structure(std::string_view file) {
     std::vector<Nk2Item> items;
-    Nk2Structure structure = visitNk2Items(file, [&items](const Nk2ItemView& item) {
-        items.push_back({std::string(item.displayName), item.type, std::string(item.address),
-                         std::string(item.smtpAddress)});
-    });
+    Nk2Structure structure =
+        Nk2ItemReader([&items](const Nk2ItemView& item) {
+            items.push_back({std::string(item.displayName), item.type, std::string(item.address),
+                             std::string(item.smtpAddress)});
+        }).finish(file);
     structure.items = std::move(items);
     return structure;
 }

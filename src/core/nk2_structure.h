@@ -45,20 +45,16 @@ struct Nk2Structure {
 // are taken only whole, so a damaged item adds nothing.
 Nk2Structure readNk2Structure(std::string_view file);
 
-// The same reading without keeping the items: each is handed to `visit` as it is read, and the
-// result's items stay empty.
-Nk2Structure visitNk2Items(std::string_view file,
-                           const std::function<void(const Nk2ItemView&)>& visit);
-
-// visitNk2Items in steps, for a file that is still coming in: readOn reads the whole items the
-// bytes so far hold (the start of the file, growing from call to call), finish reads the rest of
-// the whole file. The items visited and the result are those of visitNk2Items.
+// The same reading in steps, for a file still coming in, and without keeping the items: each is
+// handed to `visit` as it is read. readOn reads the whole items the bytes so far hold (the start
+// of the file, growing from call to call); finish reads the rest of the whole file and returns
+// what readNk2Structure would, its items left empty.
 class Nk2ItemReader {
 public:
     explicit Nk2ItemReader(std::function<void(const Nk2ItemView&)> visit);
     ~Nk2ItemReader();
-    Nk2ItemReader(Nk2ItemReader&&) noexcept;
-    Nk2ItemReader& operator=(Nk2ItemReader&&) noexcept;
+    Nk2ItemReader(const Nk2ItemReader&) = delete;
+    Nk2ItemReader& operator=(const Nk2ItemReader&) = delete;
 
     void readOn(std::string_view bytesSoFar);
     Nk2Structure finish(std::string_view file) &&;
