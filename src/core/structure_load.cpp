@@ -90,8 +90,7 @@ std::size_t keyBucketsFor(std::size_t fileSize) {
 } // namespace
 
 StructureCellKeys::StructureCellKeys(const LoadOptions& options, std::size_t fileSize)
-    : memory_(std::make_unique<std::pmr::monotonic_buffer_resource>(keyMemoryFor(fileSize))),
-      keys_(keyBucketsFor(fileSize), memory_.get()),
+    : memory_(keyMemoryFor(fileSize)), keys_(keyBucketsFor(fileSize), &memory_),
       reader_(std::in_place, [this, options](const Nk2ItemView& item) {
           forEachAddress(item, options, [this](std::string_view name, std::string_view address) {
               add(name, address);
@@ -130,7 +129,7 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
 const StructureCellKeys::KeyUse& StructureCellKeys::useOf(std::string_view key) {
     const auto [use, isNew] = keys_.insert(KeyUse{key});
     if (isNew) {
-        auto* kept = static_cast<char*>(memory_->allocate(key.size(), 1));
+        auto* kept = static_cast<char*>(memory_.allocate(key.size(), 1));
         std::copy(key.begin(), key.end(), kept);
         use->key = {kept, key.size()};
     }

@@ -5,7 +5,6 @@
 #include "core/nk2_structure.h"
 
 #include <cstddef>
-#include <memory>
 #include <memory_resource>
 #include <optional>
 #include <string>
@@ -80,7 +79,7 @@ private:
     const KeyUse& useOf(std::string_view key);
 
     // The keys live in one block of memory given back at once.
-    std::unique_ptr<std::pmr::monotonic_buffer_resource> memory_;
+    std::pmr::monotonic_buffer_resource memory_;
     std::pmr::unordered_set<KeyUse, KeyHash, SameKey> keys_;
     std::size_t cells_ = 0;
     std::string scratch_;
