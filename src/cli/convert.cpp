@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -51,18 +52,22 @@ core::FileBytes readInput(const std::string& path, core::ReadFollower* follower)
                        : core::readFileBytes(path, core::kInputSizeLimit, follower);
 }
 
+// Counts whose threads give their memory back while the run goes on.
+using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
+
 // Reads one input and loads it into the grid the way --read says; returns how many addresses
 // the scan left out that the file's structure holds (none for a structural reading, which says
 // on err where a damaged file stopped it), or nothing when the input could not be read.
 std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
                                      core::HeadlessHost& grid, core::FileIdentities& inputs,
-                                     std::ostream& err) {
-    core::FileBytes file; // outlives the count's thread, which reads it
-    std::optional<StructureCount> structure;
+                                     FinishingCounts& finishing, std::ostream& err) {
+    core::FileBytes file; // outlives the count's reading of it
+    std::unique_ptr<StructureCount> structure;
     if (options.read == ReadMode::Scan) {
         std::error_code unknown;
         const auto size = path == "-" ? 0 : std::filesystem::file_size(path, unknown);
-        structure.emplace(options.load, unknown ? 0 : static_cast<std::size_t>(size));
+        structure = std::make_unique<StructureCount>(options.load,
+                                                     unknown ? 0 : static_cast<std::size_t>(size));
     }
     file = readInput(path, structure ? &structure->follower() : nullptr);
     if (!file.ok) {
@@ -81,19 +86,24 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     structure->fileRead(file.bytes);
     const std::size_t first = grid.rows().size();
     core::loadNk2(file.bytes, options.load, grid);
-    return structure->missedAmong(core::addressKeys(addressesFrom(grid.rows(), first)));
+    const std::size_t missed =
+        structure->missedAmong(core::addressKeys(addressesFrom(grid.rows(), first)));
+    finishing.push_back(std::move(structure));
+    return missed;
 }
 
 // Reads and loads the files one at a time, so that only one is in memory at once, then prints
 // or exports the rows; an unreadable file stops the run before anything is written, and so does
 // a run in which no file gave an address.
 int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+    FinishingCounts finishing;
     core::HeadlessHost grid;
     core::FileIdentities inputs;
     std::size_t missed = 0;
     for (const std::string& path : options.inputs) {
         const std::size_t rowsBefore = grid.rows().size();
-        const std::optional<std::size_t> missedHere = loadInput(path, options, grid, inputs, err);
+        const std::optional<std::size_t> missedHere =
+            loadInput(path, options, grid, inputs, finishing, err);
         if (!missedHere) {
             return kExitUnreadableInput;
         }

@@ -1,32 +1,54 @@
 #include "structure_count.h"
 
+#include <chrono>
+#include <exception>
+
 namespace quillet::cli {
 
 StructureCount::StructureCount(const core::LoadOptions& options, std::size_t fileSize)
-    : keys_(options, fileSize), wholeFile_(file_.get_future()),
+    : options_(options), fileSize_(fileSize), fileGiven_(file_.get_future()),
+      shownGiven_(shown_.get_future()), counted_(missed_.get_future()),
       counting_(std::async(std::launch::async | std::launch::deferred, [this] { count(); })) {}
 
 StructureCount::~StructureCount() {
-    // A run that stops early must not leave the thread waiting for bytes.
+    // A run that stops early must not leave the thread waiting.
     fileRead({});
+    giveShown({});
 }
 
 void StructureCount::fileRead(std::string_view bytes) {
     follower_.stop();
-    if (!fileGiven_) {
-        fileGiven_ = true;
+    if (!fileSent_) {
+        fileSent_ = true;
         file_.set_value(bytes);
     }
 }
 
-std::size_t StructureCount::missedAmong(const core::AddressKeys& shown) {
-    counting_.get();
-    return keys_.missedAmong(shown);
+void StructureCount::giveShown(core::AddressKeys shown) {
+    if (!shownSent_) {
+        shownSent_ = true;
+        shown_.set_value(std::move(shown));
+    }
+}
+
+std::size_t StructureCount::missedAmong(core::AddressKeys shown) {
+    giveShown(std::move(shown));
+    if (counting_.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) {
+        counting_.get();
+    }
+    return counted_.get();
 }
 
 void StructureCount::count() {
-    follower_.follow([this](std::string_view bytesSoFar) { keys_.readOn(bytesSoFar); });
-    keys_.finish(wholeFile_.get());
+    try {
+        // Built, counted and given back on this thread, whose caches hold it.
+        core::StructureCellKeys keys(options_, fileSize_);
+        follower_.follow([&keys](std::string_view bytesSoFar) { keys.readOn(bytesSoFar); });
+        keys.finish(fileGiven_.get());
+        missed_.set_value(keys.missedAmong(shownGiven_.get()));
+    } catch (...) {
+        missed_.set_exception(std::current_exception());
+    }
 }
 
 } // namespace quillet::cli

@@ -11,8 +11,9 @@
 namespace quillet::cli {
 
 // How many addresses a file's structure holds that the scan left out, worked out on a second
-// thread while the file is read and scanned: it follows the reading, then takes the whole file.
-// Where no second thread can be had, the work runs when the count is asked for.
+// thread while the file is read and scanned: it follows the reading, takes the whole file, then
+// the grid's keys, and gives its own memory back after handing over the count. Where no second
+// thread can be had, the work runs when the count is asked for.
 class StructureCount {
 public:
     StructureCount(const core::LoadOptions& options, std::size_t fileSize);
@@ -26,17 +27,24 @@ public:
     // The whole file once read: empty when it could not be read.
     void fileRead(std::string_view bytes);
 
-    // How many of the structure's addresses are not among the grid's.
-    std::size_t missedAmong(const core::AddressKeys& shown);
+    // How many of the structure's addresses are not among the grid's; once only.
+    std::size_t missedAmong(core::AddressKeys shown);
 
 private:
     void count();
+    void giveShown(core::AddressKeys shown);
 
-    core::StructureCellKeys keys_;
+    const core::LoadOptions options_;
+    const std::size_t fileSize_;
     core::ReadFollower follower_;
     std::promise<std::string_view> file_;
-    std::future<std::string_view> wholeFile_;
-    bool fileGiven_ = false;
+    std::promise<core::AddressKeys> shown_;
+    std::promise<std::size_t> missed_;
+    std::future<std::string_view> fileGiven_;
+    std::future<core::AddressKeys> shownGiven_;
+    std::future<std::size_t> counted_;
+    bool fileSent_ = false;
+    bool shownSent_ = false;
     std::future<void> counting_; // last, so that it is waited for first
 };
 
