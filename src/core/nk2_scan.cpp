@@ -41,8 +41,12 @@ private:
                 break;
             }
             at = static_cast<std::size_t>(static_cast<const char*>(hit) - file_.data());
+            // Most hits are some other '=' or ':'; a first byte that fits no marker rules them out
+            // before the whole comparison.
             const std::string_view candidate = file_.substr(at - pivot_, length);
-            if (std::find(markers_.begin(), markers_.end(), candidate) != markers_.end()) {
+            if (std::ranges::any_of(markers_, [candidate](std::string_view marker) {
+                    return marker.front() == candidate.front() && marker == candidate;
+                })) {
                 return at - pivot_;
             }
         }
