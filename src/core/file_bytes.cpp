@@ -187,10 +187,19 @@ void ReadFollower::follow(const std::function<void(std::string_view)>& take) {
         taking_ = true;
         const std::string_view bytes(bytes_, taken);
         lock.unlock();
-        take(bytes);
-        lock.lock();
-        taking_ = false;
-        changed_.notify_all();
+        // However take ends, the reading learns that it is done with the bytes.
+        const auto returned = [&] {
+            lock.lock();
+            taking_ = false;
+            changed_.notify_all();
+        };
+        try {
+            take(bytes);
+        } catch (...) {
+            returned();
+            throw;
+        }
+        returned();
     }
 }
 

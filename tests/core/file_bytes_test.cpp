@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <new>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -105,6 +106,16 @@ TEST(FileBytes, AFollowerSeesTheBytesSoFar) {
     EXPECT_EQ(read.bytes, bytes);
     EXPECT_TRUE(allPrefixes);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+
+    // A follower that fails does not hold the reading up.
+    quillet::core::ReadFollower failing;
+    std::thread failingThread([&] {
+        EXPECT_THROW(failing.follow([](std::string_view) { throw std::bad_alloc(); }),
+                     std::bad_alloc);
+    });
+    failing.show(bytes.data(), 10);
+    failingThread.join();
+    failing.stop();
 
     quillet::core::ReadFollower late;
     EXPECT_TRUE(readFileBytes(path.string(), quillet::core::kInputSizeLimit, &late).ok);
