@@ -37,12 +37,14 @@ std::string listText(const std::vector<core::GridRow>& rows) {
     return text;
 }
 
-std::vector<std::string> addressesFrom(const std::vector<core::GridRow>& rows, std::size_t first) {
-    std::vector<std::string> addresses;
+// The keys of the address cells of the rows from `first` on.
+core::AddressKeys addressKeysFrom(const std::vector<core::GridRow>& rows, std::size_t first) {
+    core::AddressKeys keys;
+    keys.reserve(rows.size() - first);
     for (std::size_t i = first; i < rows.size(); ++i) {
-        addresses.push_back(rows[i][2]);
+        keys.push_back(core::addressKey(rows[i][2]));
     }
-    return addresses;
+    return keys;
 }
 
 // The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
@@ -86,8 +88,7 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     structure->fileRead(file.bytes);
     const std::size_t first = grid.rows().size();
     core::loadNk2(file.bytes, options.load, grid);
-    const std::size_t missed =
-        structure->missedAmong(core::addressKeys(addressesFrom(grid.rows(), first)));
+    const std::size_t missed = structure->missedAmong(addressKeysFrom(grid.rows(), first));
     finishing.push_back(std::move(structure));
     return missed;
 }
