@@ -3,6 +3,7 @@
 #include "core/nk2_load.h"
 #include "core/nk2_scan.h"
 #include "nk2_generator.h"
+#include "support/load_options.h"
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +15,13 @@ using quillet::core::BannerMessage;
 using quillet::core::bannerText;
 using quillet::core::loadNk2;
 using quillet::core::LoadOptions;
+using quillet::testing::kBoth;
+using quillet::testing::kDomainOnly;
+using quillet::testing::kSmtpOnly;
 using quillet::testing::RecordingHost;
 using Texts = std::vector<std::string>;
 
 namespace {
-
-constexpr LoadOptions kBoth{};
-constexpr LoadOptions kSmtpOnly{true, false, true, false};
-constexpr LoadOptions kDomainOnly{false, true, false, true};
 
 std::string status(BannerMessage message, long percent = 0) {
     return "status " + bannerText(message, percent);

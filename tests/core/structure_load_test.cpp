@@ -2,6 +2,7 @@
 #include "core/headless_host.h"
 #include "core/structure_load.h"
 #include "nk2_generator.h"
+#include "support/load_options.h"
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
@@ -15,14 +16,13 @@ using quillet::core::readNk2Structure;
 using quillet::testdata::exchangeEntry;
 using quillet::testdata::nk2File;
 using quillet::testdata::smtpEntry;
+using quillet::testing::kBoth;
+using quillet::testing::kDomainOnly;
+using quillet::testing::kSmtpOnly;
 using quillet::testing::RecordingHost;
 using Texts = std::vector<std::string>;
 
 namespace {
-
-constexpr LoadOptions kBoth{};
-constexpr LoadOptions kSmtpOnly{true, false, true, false};
-constexpr LoadOptions kDomainOnly{false, true, false, true};
 
 std::vector<std::string> addressColumn(const quillet::core::HeadlessHost& host) {
     std::vector<std::string> addresses;
