@@ -96,7 +96,7 @@ void windowLoad(benchmark::State& state) {
     const long waits = browseWaitTicks(nk2Bytes(kind));
     MainWindow form;
     form.show();
-    child<AddressGrid>(form, names::addressGrid)->reset();
+    child<AddressGrid>(form, names::addressGrid)->resetList();
     long banners = 0;
     QObject::connect(child<StatusBanner>(form, names::statusBanner), &StatusBanner::messageChanged,
                      [&banners] { ++banners; });
@@ -104,7 +104,7 @@ void windowLoad(benchmark::State& state) {
     double waitSeconds = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        child<AddressGrid>(form, names::addressGrid)->reset();
+        child<AddressGrid>(form, names::addressGrid)->resetList();
         QApplication::processEvents();
         banners = 0;
         quillet::platform::FileDialog::setNextFileName(profile.nk2Path());
@@ -139,7 +139,7 @@ void windowExport(benchmark::State& state) {
     const Profile profile(static_cast<FileKind>(state.range(0)));
     MainWindow form;
     form.show();
-    child<AddressGrid>(form, names::addressGrid)->reset();
+    child<AddressGrid>(form, names::addressGrid)->resetList();
     const auto realUnit = quillet::platform::waitTickLength();
     quillet::platform::setWaitTickLength(std::chrono::nanoseconds(1));
     quillet::platform::FileDialog::setNextFileName(profile.nk2Path());

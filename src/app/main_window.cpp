@@ -97,9 +97,9 @@ void MainWindow::wireFeatures() {
     MainWindowView& v = *view_;
 
     // Export: the export button; picking a file type from the list (not typing one).
-    exportCommand_ = std::make_unique<exporter::ExportCommand>(
-        exporter::ExportCommand::Controls{*this, *v.addressGrid, *v.fileTypeBox, *v.exportPathEdit,
-                                          *v.statusBanner, v.addressTable->loadedFiles()});
+    exportCommand_ = std::make_unique<exporter::ExportCommand>(exporter::ExportCommand::Controls{
+        *this, v.addressGrid->addresses(), *v.fileTypeBox, *v.exportPathEdit, *v.statusBanner,
+        v.addressTable->loadedFiles()});
     exporter::keepTypedText(*v.fileTypeBox);
     connect(v.exportButton, &QPushButton::clicked, this, [this] {
         if (exportCommand_->exportNow()) {

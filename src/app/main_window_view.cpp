@@ -108,14 +108,15 @@ void frameLines(QWidget& client) {
     }
 }
 
-// Hidden notes on the working lists, right of the client area.
+// Hidden notes naming the loader's working lists (core::LoadLists), right of the client area.
 void developerNotes(QWidget& client) {
     label(client, "workingListsNote",
-          QStringLiteral("list2 (domain names)\nlist3 (domain)\nlist4 (names)\n"
-                         "list5 (SMTP)\nlist6 (Sorted List)\nlist7 SMTP location:"),
+          QStringLiteral("exchangeUnique (Exchange, once each)\nexchangeFound (Exchange)\n"
+                         "smtpNames (SMTP names)\nsmtpFound (SMTP)\nsorted (Sort menu)\n"
+                         "smtpLocations (SMTP positions)"),
           10320, 1200, 2400, 1695)
         ->hide();
-    label(client, "namesColumnNote", QStringLiteral("Name List          List 1"), 10320, 3000, 2400,
+    label(client, "namesColumnNote", QStringLiteral("names          addresses"), 10320, 3000, 2400,
           255)
         ->hide();
 }

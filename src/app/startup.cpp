@@ -24,7 +24,7 @@ const QString kPattern = QStringLiteral("*.NK2");
 
 void MainWindow::start() {
     show();
-    view_->addressGrid->reset();
+    view_->addressGrid->resetList();
     if (!wheelInstalled_) {
         new WheelFilter(*this, *view_->addressGrid, *view_->fileTypeBox);
         wheelInstalled_ = true;

@@ -1,50 +1,42 @@
-#include "convert.h"
+#include "cli/convert.h"
 
+#include "cli/diagnostics.h"
+#include "cli/exit_status.h"
+#include "cli/export_step.h"
+#include "cli/json_lines.h"
+#include "cli/options.h"
+#include "cli/standard_input.h"
+#include "cli/stream_output.h"
+#include "cli/structure_count.h"
 #include "core/file_bytes.h"
 #include "core/headless_host.h"
 #include "core/nk2_load.h"
 #include "core/structure_load.h"
-#include "exit_status.h"
-#include "export_step.h"
-#include "json_lines.h"
-#include "options.h"
-#include "standard_input.h"
-#include "stream_output.h"
-#include "structure_count.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace quillet::cli {
 namespace {
 
-constexpr const char* kProgram = "quillet-convert";
-
-// The rows as --list prints them by default: the grid's four cells, tab-separated.
-std::string listText(const std::vector<core::GridRow>& rows) {
+// The rows as --list prints them by default: their four cells, tab-separated.
+std::string listText(std::span<const core::AddressRow> rows) {
     std::string text;
-    for (const core::GridRow& row : rows) {
-        for (std::size_t cell = 0; cell < row.size(); ++cell) {
-            text += row[cell];
-            text += cell + 1 < row.size() ? '\t' : '\n';
+    for (const core::AddressRow& row : rows) {
+        for (const std::string* cell : {&row.number, &row.name, &row.address}) {
+            text += *cell;
+            text += '\t';
         }
+        text += row.type;
+        text += '\n';
     }
     return text;
-}
-
-// The keys of the address cells of the rows from `first` on.
-core::AddressKeys addressKeysFrom(const std::vector<core::GridRow>& rows, std::size_t first) {
-    core::AddressKeys keys;
-    keys.reserve(rows.size() - first);
-    for (std::size_t i = first; i < rows.size(); ++i) {
-        keys.push_back(core::addressKey(rows[i][2]));
-    }
-    return keys;
 }
 
 // The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
@@ -57,11 +49,11 @@ core::FileBytes readInput(const std::string& path, core::ReadFollower* follower)
 // Counts whose threads give their memory back while the run goes on.
 using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 
-// Reads one input and loads it into the grid the way --read says; returns how many addresses
-// the scan left out that the file's structure holds (none for a structural reading, which says
-// on err where a damaged file stopped it), or nothing when the input could not be read.
+// Reads one input and loads its rows the way --read says; returns how many addresses the scan
+// left out that the file's structure holds (none for a structural reading, which says on err
+// where a damaged file stopped it), or nothing when the input could not be read.
 std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
-                                     core::HeadlessHost& grid, core::FileIdentities& inputs,
+                                     core::HeadlessHost& loaded, core::FileIdentities& inputs,
                                      FinishingCounts& finishing, std::ostream& err) {
     core::FileBytes file; // outlives the count's reading of it
     std::unique_ptr<StructureCount> structure;
@@ -73,22 +65,22 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     }
     file = readInput(path, structure ? &structure->follower() : nullptr);
     if (!file.ok) {
-        err << kProgram << ": " << core::couldNotOpenText(path, file.reason) << "\n";
+        problem(err) << core::couldNotOpenText(path, file.reason) << "\n";
         return std::nullopt;
     }
     inputs.push_back(file.identity);
     if (!structure) {
-        const core::Nk2Structure read = core::loadNk2Structure(file.bytes, options.load, grid);
+        const core::Nk2Structure read = core::loadNk2Structure(file.bytes, options.load, loaded);
         if (!read.complete) {
-            err << kProgram << ": warning: " << path << ": " << core::structureProblemText(read)
-                << "\n";
+            warning(err) << path << ": " << core::structureProblemText(read) << "\n";
         }
         return 0;
     }
     structure->fileRead(file.bytes);
-    const std::size_t first = grid.rows().size();
-    core::loadNk2(file.bytes, options.load, grid);
-    const std::size_t missed = structure->missedAmong(addressKeysFrom(grid.rows(), first));
+    const std::size_t first = loaded.rows().size();
+    core::loadNk2(file.bytes, options.load, loaded);
+    const std::size_t missed =
+        structure->missedAmong(core::addressKeys(std::span(loaded.rows()).subspan(first)));
     finishing.push_back(std::move(structure));
     return missed;
 }
@@ -98,33 +90,33 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
 // a run in which no file gave an address.
 int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
     FinishingCounts finishing;
-    core::HeadlessHost grid;
+    core::HeadlessHost loaded;
     core::FileIdentities inputs;
     std::size_t missed = 0;
     for (const std::string& path : options.inputs) {
-        const std::size_t rowsBefore = grid.rows().size();
+        const std::size_t rowsBefore = loaded.rows().size();
         const std::optional<std::size_t> missedHere =
-            loadInput(path, options, grid, inputs, finishing, err);
+            loadInput(path, options, loaded, inputs, finishing, err);
         if (!missedHere) {
             return kExitUnreadableInput;
         }
         missed += *missedHere;
-        if (grid.rows().size() == rowsBefore) {
-            err << kProgram << ": warning: no e-mail addresses were found in " << path << "\n";
+        if (loaded.rows().size() == rowsBefore) {
+            warning(err) << "no e-mail addresses were found in " << path << "\n";
         }
     }
     if (missed > 0) {
-        err << kProgram << ": warning: the scan missed " << missed
-            << " addresses the files hold; --read structure reads every entry\n";
+        warning(err) << "the scan missed " << missed
+                     << " addresses the files hold; --read structure reads every entry\n";
     }
-    if (grid.rows().empty()) {
+    const core::AddressRows& rows = loaded.rows();
+    if (rows.empty()) {
         return kExitNoAddresses;
     }
     if (options.list) {
-        return writeToStream(
-            out, {options.jsonLines ? jsonLines(grid.rows()) : listText(grid.rows())}, err);
+        return writeToStream(out, {options.jsonLines ? jsonLines(rows) : listText(rows)}, err);
     }
-    return writeExport(grid.rows(), options, inputs, out, err);
+    return writeExport(rows, options, inputs, out, err);
 }
 
 } // namespace
@@ -137,26 +129,26 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     case Request::Version:
         return writeToStream(out, {kProgram, " ", QUILLET_VERSION, "\n"}, err);
     case Request::BadUsage:
-        err << kProgram << ": " << parsed.problem << "\n" << usageText();
+        problem(err) << parsed.problem << "\n" << usageText();
         return kExitBadUsage;
     case Request::Convert:
         break;
     }
     const ConvertOptions& options = parsed.options;
     if (!options.load.smtp && !options.load.exchange) {
-        err << kProgram << ": --no-smtp and --no-domain together leave no e-mail type to read\n"
-            << usageText();
+        problem(err) << "--no-smtp and --no-domain together leave no e-mail type to read\n"
+                     << usageText();
         return kExitBadUsage;
     }
     if (options.inputs.empty()) {
-        err << kProgram << ": no NK2 file given\n" << usageText();
+        problem(err) << "no NK2 file given\n" << usageText();
         return kExitBadUsage;
     }
 
     try {
         return convert(options, out, err);
     } catch (const std::bad_alloc&) {
-        err << kProgram << ": not enough memory; nothing was written\n";
+        problem(err) << "not enough memory; nothing was written\n";
         return kExitOutOfMemory;
     }
 }

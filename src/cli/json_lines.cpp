@@ -1,4 +1,4 @@
-#include "json_lines.h"
+#include "cli/json_lines.h"
 
 #include <array>
 #include <cstdio>
@@ -86,15 +86,15 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string jsonLines(const std::vector<core::GridRow>& rows) {
+std::string jsonLines(std::span<const core::AddressRow> rows) {
     std::string text;
-    for (const core::GridRow& row : rows) {
+    for (const core::AddressRow& row : rows) {
         // The grid numbers its rows in decimal; anything else is passed on as text.
         text += "{\"number\":";
-        text += isDigits(row[0]) ? row[0] : jsonString(row[0]);
-        text += ",\"name\":" + jsonString(row[1]);
-        text += ",\"address\":" + jsonString(row[2]);
-        text += ",\"type\":" + jsonString(row[3]);
+        text += isDigits(row.number) ? row.number : jsonString(row.number);
+        text += ",\"name\":" + jsonString(row.name);
+        text += ",\"address\":" + jsonString(row.address);
+        text += ",\"type\":" + jsonString(row.type);
         text += "}\n";
     }
     return text;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/headless_host.h"
+#include "core/address_row.h"
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillet::cli {
 
@@ -14,6 +14,6 @@ namespace quillet::cli {
 std::string jsonString(std::string_view text);
 
 // One JSON object per row and line: {"number":N,"name":"...","address":"...","type":"..."}.
-std::string jsonLines(const std::vector<core::GridRow>& rows);
+std::string jsonLines(std::span<const core::AddressRow> rows);
 
 } // namespace quillet::cli

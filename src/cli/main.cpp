@@ -1,4 +1,4 @@
-#include "convert.h"
+#include "cli/convert.h"
 
 #include <iostream>
 #include <span>

@@ -1,4 +1,4 @@
-#include "options.h"
+#include "cli/options.h"
 
 #include <optional>
 #include <string_view>
@@ -11,17 +11,6 @@ ParsedCommandLine badUsage(std::string problem) {
     parsed.request = Request::BadUsage;
     parsed.problem = std::move(problem);
     return parsed;
-}
-
-// "CSV", "TAB" or "VCF" in any letter case, upper-cased; empty for anything else.
-std::string fileTypeNamed(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper == "CSV" || upper == "TAB" || upper == "VCF" ? upper : std::string();
 }
 
 // The export's encoding by the name it is known by, in any letter case.
@@ -104,11 +93,12 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
             if (argument == "-o") {
                 options.outputPath = value == "-" ? "" : std::string(value);
             } else {
-                options.fileType = fileTypeNamed(value);
-                if (options.fileType.empty()) {
+                const std::optional<core::ExportFormat> format = core::exportFormatFor(value);
+                if (!format) {
                     return badUsage("file type must be CSV, TAB or VCF, not '" +
                                     std::string(value) + "'");
                 }
+                options.format = *format;
             }
         } else {
             return badUsage("unknown option " + std::string(argument));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contact_encoding.h"
+#include "core/contacts_export.h"
 #include "core/nk2_load.h"
 
 #include <span>
@@ -14,10 +15,10 @@ enum class ReadMode { Scan, Structure };
 
 // What the command line asks for.
 struct ConvertOptions {
-    bool list = false;            // print the rows instead of exporting them
-    bool jsonLines = false;       // print them as JSON Lines instead of tab-separated
-    std::string fileType = "CSV"; // "CSV", "TAB" or "VCF"
-    std::string outputPath;       // the export file, appended to; empty: standard output
+    bool list = false;      // print the rows instead of exporting them
+    bool jsonLines = false; // print them as JSON Lines instead of tab-separated
+    core::ExportFormat format = core::ExportFormat::Csv; // -t
+    std::string outputPath; // the export file, appended to; empty: standard output
     core::TextEncoding encoding = core::TextEncoding::Cp1252; // --encoding (CSV and TAB)
     core::LoadOptions load;          // both types unless --no-smtp / --no-domain
     ReadMode read = ReadMode::Scan;  // --read scan|structure

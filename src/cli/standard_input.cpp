@@ -1,4 +1,4 @@
-#include "standard_input.h"
+#include "cli/standard_input.h"
 
 #include <array>
 #include <cerrno>

@@ -1,6 +1,7 @@
-#include "stream_output.h"
+#include "cli/stream_output.h"
 
-#include "exit_status.h"
+#include "cli/diagnostics.h"
+#include "cli/exit_status.h"
 
 namespace quillet::cli {
 
@@ -11,7 +12,7 @@ int writeToStream(std::ostream& out, std::initializer_list<std::string_view> tex
     }
     out.flush();
     if (!out) {
-        err << "quillet-convert: could not write to standard output\n";
+        problem(err) << "could not write to standard output\n";
         return kExitOutputFailed;
     }
     return kExitOk;

@@ -1,4 +1,4 @@
-#include "structure_count.h"
+#include "cli/structure_count.h"
 
 #include <chrono>
 #include <exception>

@@ -58,6 +58,14 @@ std::string bannerText(BannerMessage message, long percent) {
     return text;
 }
 
+std::string bannerNote(std::string_view message) {
+    constexpr std::size_t kNoteBlanks = 106;
+    std::string text(kProductLine);
+    text.append(kNoteBlanks, ' ');
+    text += message;
+    return text;
+}
+
 std::string pleaseWaitText(bool withMarker) {
     std::string text = "Quillet version .09 beta";
     text.append(89, ' ');

@@ -29,6 +29,10 @@ enum class BannerMessage {
 // Product line + the message's blank run + the message; percent fills the "N" where there is one.
 std::string bannerText(BannerMessage message, long percent = 0);
 
+// A message of the program's own beyond the classic ones (what a reading missed, where it
+// stopped): product line, the blank run those messages share, the message.
+std::string bannerNote(std::string_view message);
+
 // The flashing reading notice: with the marker it ends in "#", without it in a blank.
 std::string pleaseWaitText(bool withMarker);
 

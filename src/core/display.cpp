@@ -1,24 +1,21 @@
 #include "core/display.h"
 
 #include "core/cp1252.h"
+#include "core/pace.h"
 #include "core/percent.h"
-#include "core/row_text.h"
+
+#include <utility>
 
 namespace quillet::core {
 
-std::string rowText(long number, std::string_view name, std::string_view address,
-                    AddressForm form) {
-    std::string text = std::to_string(number);
-    text += '\t';
-    text += cutAtNul(name);
-    text += '\t';
-    text += form == AddressForm::Utf8 ? std::string(cutAtNul(address))
-                                      : decodeCp1252(cutAtNul(address));
-    text += '\t';
-    return text;
+AddressRow loadedRow(long number, std::string_view name, std::string_view address,
+                     AddressForm form) {
+    const std::string_view cutAddress = cutAtNul(address);
+    return rowOf(std::to_string(number), cutAtNul(name),
+                 form == AddressForm::Utf8 ? std::string(cutAddress) : decodeCp1252(cutAddress));
 }
 
-void closingStep(LoadContext& load, AddressForm form) {
+void closingStep(LoadContext& load, AddressForm form, Pacing pacing) {
     LoadLists& lists = load.lists;
     LoaderHost& host = load.host;
     lists.exchangeUnique.clear();
@@ -31,12 +28,20 @@ void closingStep(LoadContext& load, AddressForm form) {
     host.setStatus(std::string(kFinishedReading));
 
     const std::size_t count = lists.addresses.listCount();
+    AddressRows batch;
+    Pace pace;
     for (std::size_t i = 0; i <= count; ++i) {
-        const long number = host.rowCount() + 1L;
+        const long number = host.rowCount() + static_cast<long>(batch.size()) + 1L;
         const std::string_view name = cutAtNul(lists.names.item(i));
         const std::string_view address = cutAtNul(lists.addresses.item(i));
         if (!name.empty() || !address.empty()) {
-            host.appendRow(rowText(number, name, address, form));
+            batch.push_back(loadedRow(number, name, address, form));
+        }
+        if (pacing == Pacing::Batched && i < count && !pace.due()) {
+            continue;
+        }
+        if (!batch.empty()) {
+            host.appendRows(std::exchange(batch, {}));
         }
         host.setEntryCount(host.rowCount() + 1L);
         if (count > 0) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/address_row.h"
 #include "core/load_context.h"
 
-#include <string>
 #include <string_view>
 
 namespace quillet::core {
@@ -14,14 +14,20 @@ inline constexpr std::string_view kFinishedReading = "Finished reading file...";
 // structural reading keeps UTF-8 (a Unicode item's address may hold any character).
 enum class AddressForm { Cp1252Bytes, Utf8 };
 
-// The text a loaded row is appended as: number, name and address each followed by a tab. Name
-// and address are cut at their first NUL; the name is UTF-8, the address as `form` says.
-std::string rowText(long number, std::string_view name, std::string_view address,
-                    AddressForm form = AddressForm::Cp1252Bytes);
+// The row a loaded entry gets: name and address cut at their first NUL, the name UTF-8, the
+// address as `form` says.
+AddressRow loadedRow(long number, std::string_view name, std::string_view address,
+                     AddressForm form = AddressForm::Cp1252Bytes);
 
-// The closing step every Browse operation ends in: clears the working lists, flashes the reading
-// notice, re-enables the buttons and appends one grid row per address of addresses with its name
-// from names, skipping those whose name and address are both empty once cut at a NUL.
-void closingStep(LoadContext& load, AddressForm form = AddressForm::Cp1252Bytes);
+// How the closing step hands its rows over: one at a time with a pause after each, as Browse
+// always has, or as many as a slice of time makes with a pause after each batch, so that a
+// structural reading of any size shows its rows in a blink.
+enum class Pacing { EveryRow, Batched };
+
+// The closing step every load ends in: clears the working lists, flashes the reading notice,
+// re-enables the buttons and appends one grid row per address of addresses with its name from
+// names, skipping those whose name and address are both empty once cut at a NUL.
+void closingStep(LoadContext& load, AddressForm form = AddressForm::Cp1252Bytes,
+                 Pacing pacing = Pacing::EveryRow);
 
 } // namespace quillet::core

@@ -1,29 +1,34 @@
 #include "core/name_resolution.h"
 
+#include "core/address_row.h"
 #include "core/cp1252.h"
 #include "core/nk2_scan.h"
 #include "core/percent.h"
-#include "core/row_text.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace quillet::core {
 namespace {
 
-// The one-off entry ID's flag word follows the provider UID and a 16-bit version; the bit 0x80
-// of its high byte (the UID's 16th byte after the marker) is MAPI's Unicode flag.
+// A one-off entry ID: the provider UID, whose fourth to sixth bytes are the name marker, a
+// 16-bit version, a 16-bit flag word, then the display name. Positions are 1-based, from the
+// marker's first byte.
+constexpr long kMarkerInUid = 3; // UID bytes before the marker
+constexpr long kUidEnd = static_cast<long>(kOneOffProviderUid.size()) - kMarkerInUid - 1;
+constexpr long kFlagsHighByte = kUidEnd + 4; // past the version, little-endian
+constexpr long kNameStart = kFlagsHighByte + 1;
+
+// The bit 0x80 of the flag word's high byte is MAPI's Unicode flag.
 bool isUnicodeOneOff(std::string_view file, long marker) {
-    const std::string_view flagHigh = bytesBetween(file, marker + 16, marker + 16);
-    return bytesBetween(file, marker - 3, marker + 12) == kOneOffProviderUid && !flagHigh.empty() &&
-           (static_cast<unsigned char>(flagHigh.front()) & 0x80) != 0;
+    const std::string_view flagHigh =
+        bytesBetween(file, marker + kFlagsHighByte, marker + kFlagsHighByte);
+    return bytesBetween(file, marker - kMarkerInUid, marker + kUidEnd) == kOneOffProviderUid &&
+           !flagHigh.empty() && (static_cast<unsigned char>(flagHigh.front()) & 0x80) != 0;
 }
 
-// The number a smtpLocations text holds; a text that is not one reads as 0.
-long locationNumber(const std::string& text) {
-    long value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+// The location of the address at index k; past the last one, as an empty list item reads, 0.
+long locationAt(const LoadLists& lists, std::size_t k) {
+    return k < lists.smtpLocations.size() ? lists.smtpLocations[k] : 0;
 }
 
 // The locations the name step will look up: one per found address, up to the step limit.
@@ -33,7 +38,7 @@ std::vector<long> searchedLocations(const LoadLists& lists) {
         std::min(lists.smtpFound.listCount(), static_cast<std::size_t>(kStepLimit) + 2);
     locations.reserve(count);
     for (std::size_t k = 0; k < count; ++k) {
-        locations.push_back(locationNumber(lists.smtpLocations.item(k)));
+        locations.push_back(locationAt(lists, k));
     }
     return locations;
 }
@@ -65,7 +70,8 @@ std::string resolveName(std::string_view file, const NameMarkers& markers, long 
     if (marker == 0) {
         return {};
     }
-    const std::string_view span = bytesBetween(file, marker + 17, location + 17);
+    // The span is as long as the stretch from the marker through the location.
+    const std::string_view span = bytesBetween(file, marker + kNameStart, location + kNameStart);
     if (span.size() >= kNameLimit) {
         return {};
     }
@@ -89,8 +95,7 @@ void nameStep(LoadContext& load) {
             load.percent = percentOf(k + 2, static_cast<double>(lists.smtpFound.listCount()));
             load.host.wait(WaitTicks(1));
             load.showStatus(BannerMessage::Resolving);
-            const long location =
-                locationNumber(lists.smtpLocations.item(static_cast<std::size_t>(k)));
+            const long location = locationAt(lists, static_cast<std::size_t>(k));
             lists.smtpNames.addItem(resolveName(load.file, markers, location));
             load.host.setEntryCount(static_cast<long>(lists.smtpNames.listCount()));
         } while (lists.smtpNames.listCount() < lists.smtpFound.listCount() &&

@@ -131,7 +131,8 @@ void smtpScan(LoadContext& load) {
         [&](std::size_t index) { return smtp.from(index); },
         [&](std::string_view address, long markerPosition) {
             load.lists.smtpFound.addItem(std::string(address));
-            load.lists.smtpLocations.addItem(std::to_string(markerPosition + 6));
+            const long firstByte = markerPosition + static_cast<long>(kSmtpMarker.size());
+            load.lists.smtpLocations.push_back(firstByte + 1);
             load.host.setEntryCount(static_cast<long>(load.lists.smtpFound.listCount()));
         },
         [](int steps) { return steps <= kStepLimit; });

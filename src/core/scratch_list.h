@@ -31,8 +31,9 @@ struct LoadLists {
     ScratchList smtpNames;      // resolved names of the SMTP addresses
     ScratchList smtpFound;      // SMTP addresses as found
     ScratchList sorted;         // sorted list; only emptied
-    ScratchList smtpLocations;  // SMTP locations, decimal
-    ScratchList names;          // name column parallel to addresses
+    // Where each SMTP address of smtpFound is: the 1-based position of its first byte, plus one.
+    std::vector<long> smtpLocations;
+    ScratchList names; // name column parallel to addresses
 };
 
 } // namespace quillet::core

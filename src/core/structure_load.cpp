@@ -3,7 +3,7 @@
 #include "core/cp1252.h"
 #include "core/display.h"
 #include "core/load_context.h"
-#include "core/row_text.h"
+#include "core/pace.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -61,18 +61,23 @@ void addressKey(std::string_view utf8, std::string& key) {
     }
 }
 
+StructureAddresses::StructureAddresses(const LoadOptions& options) : options_(options) {}
+
+void StructureAddresses::add(const Nk2ItemView& item) {
+    forEachAddress(item, options_, [this](std::string_view name, std::string_view address) {
+        if (!address.empty() && seen_.insert(addressKey(address)).second) {
+            addresses_.push_back({std::string(name), std::string(address)});
+        }
+    });
+}
+
 std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
                                              const LoadOptions& options) {
-    std::vector<NamedAddress> addresses;
-    std::unordered_set<std::string> seen;
+    StructureAddresses addresses(options);
     for (const Nk2Item& item : structure.items) {
-        forEachAddress(item, options, [&](const std::string& name, const std::string& address) {
-            if (!address.empty() && seen.insert(addressKey(address)).second) {
-                addresses.push_back({name, address});
-            }
-        });
+        addresses.add({item.displayName, item.type, item.address, item.smtpAddress});
     }
-    return addresses;
+    return std::move(addresses).take();
 }
 
 namespace {
@@ -121,7 +126,7 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
     if (cellIsWholeAddress(name, address)) {
         ++use.cells;
     } else {
-        addressKey(splitRowText(rowText(0, name, address, AddressForm::Utf8))[2], scratch_);
+        addressKey(loadedRow(0, name, address, AddressForm::Utf8).address, scratch_);
         ++useOf(scratch_).cells;
     }
 }
@@ -147,17 +152,17 @@ std::size_t StructureCellKeys::missedAmong(const AddressKeys& shown) {
     return cells_ - found;
 }
 
-AddressKeys addressKeys(const std::vector<std::string>& shown) {
+AddressKeys addressKeys(std::span<const AddressRow> rows) {
     AddressKeys keys;
-    keys.reserve(shown.size());
-    for (const std::string& address : shown) {
-        keys.push_back(addressKey(address));
+    keys.reserve(rows.size());
+    for (const AddressRow& row : rows) {
+        keys.push_back(addressKey(row.address));
     }
     return keys;
 }
 
 std::size_t missedAddressCount(std::string_view file, const LoadOptions& options,
-                               const std::vector<std::string>& shown) {
+                               std::span<const AddressRow> shown) {
     StructureCellKeys cellKeys(options, file.size());
     cellKeys.finish(file);
     return cellKeys.missedAmong(addressKeys(shown));
@@ -168,12 +173,23 @@ Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& opt
     LoadContext load(fileBytes, host);
     host.setBusy(true);
     load.showStatus(BannerMessage::LoadingFile);
-    Nk2Structure structure = readNk2Structure(fileBytes);
-    for (NamedAddress& entry : structureAddresses(structure, options)) {
+    StructureAddresses addresses(options);
+    Nk2ItemReader reader([&addresses](const Nk2ItemView& item) { addresses.add(item); });
+    // Read a step at a time, so that the window answers while a huge file is read.
+    constexpr std::size_t kReadStep = std::size_t{1} << 18;
+    Pace pace;
+    for (std::size_t end = kReadStep; end < fileBytes.size(); end += kReadStep) {
+        reader.readOn(fileBytes.substr(0, end));
+        if (pace.due()) {
+            host.wait(WaitTicks(1));
+        }
+    }
+    Nk2Structure structure = std::move(reader).finish(fileBytes);
+    for (NamedAddress& entry : std::move(addresses).take()) {
         load.lists.addresses.addItem(std::move(entry.address));
         load.lists.names.addItem(std::move(entry.name));
     }
-    closingStep(load, AddressForm::Utf8);
+    closingStep(load, AddressForm::Utf8, Pacing::Batched);
     return structure;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/address_row.h"
 #include "core/loader_host.h"
 #include "core/nk2_load.h"
 #include "core/nk2_structure.h"
@@ -7,6 +8,7 @@
 #include <cstddef>
 #include <memory_resource>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -23,8 +25,21 @@ struct NamedAddress {
 };
 
 // The addresses of the chosen types, one per distinct address without regard to letter case,
-// each with the name of the first item that holds it. An Exchange item gives its Exchange
-// address and, when it holds one, its SMTP address.
+// each with the name of the first item that holds it, gathered item by item. An Exchange item
+// gives its Exchange address and, when it holds one, its SMTP address.
+class StructureAddresses {
+public:
+    explicit StructureAddresses(const LoadOptions& options);
+    void add(const Nk2ItemView& item);
+    std::vector<NamedAddress> take() && { return std::move(addresses_); }
+
+private:
+    LoadOptions options_;
+    std::unordered_set<std::string> seen_; // address keys
+    std::vector<NamedAddress> addresses_;
+};
+
+// The same for a whole reading.
 std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
                                              const LoadOptions& options);
 
@@ -33,11 +48,10 @@ std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
 std::string addressKey(std::string_view utf8);
 void addressKey(std::string_view utf8, std::string& key); // into key's buffer
 
-// How many of the addresses structureAddresses gives for the file are not among `shown` (the
-// grid's address cells, UTF-8), each taken as the grid would show its row and compared by
-// addressKey.
+// How many of the addresses structureAddresses gives for the file are not among the address
+// cells of `shown`, each taken as the grid would show its row and compared by addressKey.
 std::size_t missedAddressCount(std::string_view file, const LoadOptions& options,
-                               const std::vector<std::string>& shown);
+                               std::span<const AddressRow> shown);
 
 // The same count in three parts, so that the file's side and the grid's side can be worked out
 // apart: the keys of the address cells the grid would show for structureAddresses' rows (read
@@ -85,7 +99,8 @@ private:
     std::string scratch_;
     std::optional<Nk2ItemReader> reader_; // until finished
 };
-AddressKeys addressKeys(const std::vector<std::string>& shown);
+// The keys of the rows' address cells.
+AddressKeys addressKeys(std::span<const AddressRow> rows);
 
 // Reads the file by its structure and appends its addresses through the host, as the closing
 // step of Browse does (same banners, numbering on from the rows there are). Returns the

@@ -1,13 +1,11 @@
 #include "export/export_command.h"
 
 #include "core/append_writer.h"
-#include "core/contact_encoding.h"
-#include "core/contacts_layout.h"
-#include "core/vcard_layout.h"
+#include "core/contacts_export.h"
 #include "platform/cooperative_wait.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
-#include "widgets/address_grid.h"
+#include "widgets/address_model.h"
 #include "widgets/status_banner.h"
 
 #include <QComboBox>
@@ -15,7 +13,6 @@
 #include <QLineEdit>
 #include <new>
 #include <optional>
-#include <vector>
 
 namespace quillet::exporter {
 namespace {
@@ -44,23 +41,6 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-// Name, address and type of the first rowCount rows, as the bytes the file will hold.
-std::vector<core::ContactRow> contactRows(const widgets::AddressGrid& grid, int rowCount,
-                                          core::ContactEncoder& encoder) {
-    std::vector<core::ContactRow> rows;
-    rows.reserve(static_cast<std::size_t>(rowCount));
-    for (int r = 0; r < rowCount; ++r) {
-        rows.push_back(encoder.encode(grid.textMatrix(r, 1).toStdString(),
-                                      grid.textMatrix(r, 2).toStdString(),
-                                      grid.textMatrix(r, 3).toStdString()));
-    }
-    return rows;
-}
-
-bool isVcard(const QString& fileType) {
-    return fileType.compare(QStringLiteral("VCF"), Qt::CaseInsensitive) == 0;
-}
-
 // Added to the success banner so that rows missing from a vCard export are not a surprise.
 QString leftOutText(std::size_t leftOut) {
     if (leftOut == 0) {
@@ -86,14 +66,11 @@ void ExportCommand::reportAbort() {
 }
 
 bool ExportCommand::exportNow() {
-    // The grid holds at most 32,767 rows, so the count fits the program's 16-bit counters.
-    const int rowCount = controls_.grid.rows();
     QLineEdit& pathEdit = controls_.exportPathEdit;
     // A type typed into the box is checked before anything is asked or written.
     const QString fileType = controls_.fileTypeBox.currentText();
-    const bool vcard = isVcard(fileType);
-    const std::optional<char> delimiter = core::delimiterFor(fileType.toStdString());
-    if (!delimiter && !vcard) {
+    const std::optional<core::ExportFormat> format = core::exportFormatFor(fileType.toStdString());
+    if (!format) {
         controls_.banner.setMessage(QStringLiteral("File NOT exported! The file type must be CSV, "
                                                    "TAB or VCF, not \"") +
                                     fileType + QStringLiteral("\"."));
@@ -109,24 +86,13 @@ bool ExportCommand::exportNow() {
 
     const std::string path = QFile::encodeName(trimBlanks(pathEdit.text())).toStdString();
     std::optional<std::string> failure;
-    std::size_t entriesWithReplacements = 0;
-    std::size_t leftOut = 0;
+    core::ExportBytes bytes;
     try {
         // Built whole and written in one append: the file gains every line or none, and the
-        // window does not yield while it is written. The Outlook layouts are Windows-1252; a
-        // vCard keeps the grid's text whole in UTF-8.
-        core::ContactEncoder encoder(vcard ? core::TextEncoding::Utf8 : core::TextEncoding::Cp1252);
-        const std::vector<core::ContactRow> rows = contactRows(controls_.grid, rowCount, encoder);
-        core::ExportLines lines;
-        if (vcard) {
-            core::VcardExport cards = core::vcardExport(rows);
-            lines.records = std::move(cards.text);
-            leftOut = cards.leftOut;
-        } else {
-            lines = core::exportLines(*delimiter, rows);
-            entriesWithReplacements = encoder.entriesWithReplacements();
-        }
-        failure = core::appendToFile(path, {lines.header, lines.records, controls_.loadedFiles});
+        // window does not yield while it is written. The Outlook layouts are Windows-1252, which
+        // Outlook's import wizard reads.
+        bytes = core::exportRows(controls_.addresses.rows(), *format, core::TextEncoding::Cp1252);
+        failure = core::appendToFile(path, {bytes.header, bytes.records, controls_.loadedFiles});
     } catch (const std::bad_alloc&) {
         failure = "not enough memory";
     }
@@ -137,12 +103,13 @@ bool ExportCommand::exportNow() {
         return false;
     }
     QString written = QStringLiteral("File successfully written to ") + pathEdit.text();
-    if (entriesWithReplacements > 0) {
-        written += QStringLiteral(" (") +
-                   QString::fromStdString(core::replacedEntriesText(entriesWithReplacements)) +
-                   QStringLiteral(")");
+    if (bytes.entriesWithReplacements > 0) {
+        written +=
+            QStringLiteral(" (") +
+            QString::fromStdString(core::replacedEntriesText(bytes.entriesWithReplacements)) +
+            QStringLiteral(")");
     }
-    controls_.banner.setMessage(written + leftOutText(leftOut));
+    controls_.banner.setMessage(written + leftOutText(bytes.leftOut));
     platform::wait(kShowPause);
     return true;
 }

@@ -7,20 +7,20 @@ class QLineEdit;
 class QWidget;
 
 namespace quillet::widgets {
-class AddressGrid;
+class AddressModel;
 class StatusBanner;
 } // namespace quillet::widgets
 
 namespace quillet::exporter {
 
-// Export: appends the address grid to the export file after the user confirms; a file type
-// picked from the list proposes a matching export path. The files loaded into the grid are
+// Export: appends the address list to the export file after the user confirms; a file type
+// picked from the list proposes a matching export path. The files loaded into the list are
 // never the export's target.
 class ExportCommand {
 public:
     struct Controls {
         QWidget& window; // parent of the confirmation
-        const widgets::AddressGrid& grid;
+        const widgets::AddressModel& addresses;
         const QComboBox& fileTypeBox;
         QLineEdit& exportPathEdit;
         widgets::StatusBanner& banner;

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <array>
 
 namespace quillet::info {
 namespace {
@@ -34,6 +35,28 @@ QLabel* makePicture(const char* name, const QPixmap& pixmap) {
     picture->setPixmap(pixmap);
     return picture;
 }
+
+// The Help view's numbered steps, from the cache to Outlook's contacts.
+const std::array<QString, 8> kImportSteps = {
+    QStringLiteral("1. Use the check boxes to determine which types of Addresses and optional "
+                   "Names to import."),
+    QStringLiteral(
+        "2. Click the BROWSE button to locate and open your NK2 file. If it is auto detected, the "
+        "folder will be displayed. Simply choose a NK2 file at this point.The NK2 file is "
+        "typically found under C:\\Documents and Settings\\PROFILENAME\\Application "
+        "Data\\Microsoft\\Outlook\\Outlook.NK2 where 'profilename' is (usually) your username "
+        "or username.domain name."),
+    QStringLiteral("3. The e-mail address and name list populates, now Add/Remove addresses and "
+                   "press Export. By default your CSV file is saved at the My Documents folder "
+                   "with the name 'quillet.csv'"),
+    QStringLiteral("4. Open Outlook and click the CONTACTS button. Next go to FILE -> IMPORT AND "
+                   "EXPORT -> IMPORT FROM ANOTHER PROGRAM OR FILE. click next"),
+    QStringLiteral("5. Choose COMMA SEPARATED VALUES (WINDOWS), click next."),
+    QStringLiteral("6. Hit the Browse button and locate quillet.csv (try looking in My Documents) "
+                   "then Press NEXT"),
+    QStringLiteral("7. Accept the default file save location (Contacts). Press NEXT"),
+    QStringLiteral("8. Press finish"),
+};
 
 } // namespace
 
@@ -56,33 +79,10 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
     QFont titleFont = helpTitle_->font();
     titleFont.setBold(true);
     helpTitle_->setFont(titleFont);
-    step1_ = makeLabel("step1", QStringLiteral("1. Use the check boxes to determine which "
-                                               "types of Addresses and optional Names to "
-                                               "import."));
-    step2_ = makeLabel(
-        "step2",
-        QStringLiteral(
-            "2. Click the BROWSE button to locate and open your NK2 file. If it is auto "
-            "detected, the folder will be displayed. Simply choose a NK2 file at this point.The "
-            "NK2 file is typically found under C:\\Documents and Settings\\PROFILENAME\\"
-            "Application Data\\Microsoft\\Outlook\\Outlook.NK2 where 'profilename' is (usually) "
-            "your username or username.domain name."));
-    step3_ = makeLabel(
-        "step3",
-        QStringLiteral("3. The e-mail address and name list populates, now Add/Remove addresses "
-                       "and press Export. By default your CSV file is saved at the My Documents "
-                       "folder with the name 'quillet.csv'"));
-    step4_ = makeLabel(
-        "step4",
-        QStringLiteral("4. Open Outlook and click the CONTACTS button. Next go to FILE -> IMPORT "
-                       "AND EXPORT -> IMPORT FROM ANOTHER PROGRAM OR FILE. click next"));
-    step5_ = makeLabel("step5",
-                       QStringLiteral("5. Choose COMMA SEPARATED VALUES (WINDOWS), click next."));
-    step6_ = makeLabel("step6", QStringLiteral("6. Hit the Browse button and locate quillet.csv "
-                                               "(try looking in My Documents) then Press NEXT"));
-    step7_ = makeLabel("step7", QStringLiteral("7. Accept the default file save location "
-                                               "(Contacts). Press NEXT"));
-    step8_ = makeLabel("step8", QStringLiteral("8. Press finish"));
+    for (std::size_t step = 0; step < kImportSteps.size(); ++step) {
+        const QByteArray name = "step" + QByteArray::number(static_cast<int>(step) + 1);
+        importSteps_.append(makeLabel(name.constData(), kImportSteps[step]));
+    }
     afterImportText_ = makeLabel(
         "afterImportText",
         QStringLiteral("Now all of your contacts should be imported into Outlook. Next time you "
@@ -137,10 +137,13 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
     // One column that scrolls: the Help view is taller than many screens.
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
-    for (QLabel* label : {introText_, helpTitle_, step1_, step2_, step3_, step4_, step5_, step6_,
-                          step7_, step8_, afterImportText_, copyrightLine_}) {
-        column->addWidget(label);
+    column->addWidget(introText_);
+    column->addWidget(helpTitle_);
+    for (QLabel* step : importSteps_) {
+        column->addWidget(step);
     }
+    column->addWidget(afterImportText_);
+    column->addWidget(copyrightLine_);
     auto* ownerRow = new QHBoxLayout;
     ownerRow->addWidget(ownerPicture_, 0, Qt::AlignTop);
     ownerRow->addWidget(ownerNote_, 1);
@@ -193,8 +196,7 @@ void HelpAboutWindow::showAboutView() {
 
 void HelpAboutWindow::showView(View view) {
     const bool help = view == View::Help;
-    for (QLabel* label : {introText_, helpTitle_, step2_, step3_, step4_, step5_, step6_, step7_,
-                          step8_, afterImportText_, step1_}) {
+    for (QLabel* label : QList<QLabel*>{introText_, helpTitle_, afterImportText_} + importSteps_) {
         label->setVisible(help);
     }
     for (QLabel* item :

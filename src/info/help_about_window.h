@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -40,13 +41,7 @@ private:
     QLabel* contactPicture_;
     QLabel* introText_;
     QLabel* helpTitle_;
-    QLabel* step2_;
-    QLabel* step3_;
-    QLabel* step4_;
-    QLabel* step5_;
-    QLabel* step6_;
-    QLabel* step7_;
-    QLabel* step8_;
+    QList<QLabel*> importSteps_; // "1. ..." to "8. ..."
     QLabel* afterImportText_;
     QLabel* updatesNote_;
     QLabel* trademarkNote_;
@@ -55,7 +50,6 @@ private:
     QLabel* creditsNote_;
     QLabel* creditsHeading_;
     QLabel* thanksNote_;
-    QLabel* step1_;
     QLabel* copyrightLine_;
     QLabel* ownerNote_;
     QLabel* contactNote_;

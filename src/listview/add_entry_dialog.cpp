@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <string>
 
 namespace quillet::listview {
 
@@ -45,9 +46,9 @@ void AddEntryDialog::add() {
     // Taken as typed: no trimming and no checks, so an empty entry is allowed and a tab in a
     // box moves the rest of the row one column on.
     widgets::AddressGrid& grid = table_.grid();
-    const int number = grid.rows() + 1;
-    grid.addItem(QString::number(number) + u'\t' + nameEdit_->text() + u'\t' +
-                 addressEdit_->text() + u'\t');
+    grid.addresses().append(
+        {core::rowOf(std::to_string(grid.rows() + 1), nameEdit_->text().toStdString(),
+                     addressEdit_->text().toStdString())});
     table_.setEntryCount(grid.rows());
     table_.markEdited();
     hideAndEmpty();

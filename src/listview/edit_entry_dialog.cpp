@@ -46,7 +46,7 @@ void EditEntryDialog::save() {
     hide();
     widgets::AddressGrid& grid = table_.grid();
     if (grid.rows() > 0) {
-        grid.setText(text);
+        grid.setCurrentText(text);
         table_.markEdited();
     }
 }

@@ -17,14 +17,11 @@ const QString kSearchPlaceholder = QStringLiteral("Type a name or e-mail address
 
 // The first row, from the top, whose cell in the column equals the text as a whole, letter
 // case aside; -1 if there is none.
-int findWholeText(const widgets::AddressGrid& grid, int column, const QString& text) {
-    const QString wanted = text.toLower();
-    for (int row = 0; row < grid.rows(); ++row) {
-        if (grid.textMatrix(row, column).toLower() == wanted) {
-            return row;
-        }
-    }
-    return -1;
+int findWholeText(const widgets::AddressModel& addresses, core::Column column,
+                  const QString& text) {
+    const QModelIndexList found = addresses.match(addresses.index(0, widgets::columnIndex(column)),
+                                                  Qt::DisplayRole, text, 1, Qt::MatchFixedString);
+    return found.isEmpty() ? -1 : found.first().row();
 }
 
 } // namespace
@@ -36,25 +33,27 @@ void GridSearch::gridClicked() {
         return; // no cell to copy, no row to count
     }
     grid.wheelFollowTopRow();
-    const QString cell = grid.text();
+    const QString cell = grid.currentText();
     controls_.clipboardEdit.setText(cell);
     EditEntryDialog::of(controls_.window, controls_.table).setEntryText(cell);
-    controls_.banner.setMessage(selectionStatus(rows, grid.row()));
+    controls_.banner.setMessage(selectionStatus(rows, grid.currentCell().row));
 }
 
 void GridSearch::searchChanged() {
-    const int column = controls_.searchByName.isChecked() ? 1 : 2;
+    const core::Column column =
+        controls_.searchByName.isChecked() ? core::Column::Name : core::Column::Address;
     const QString text = controls_.searchEdit.text();
     if (text.isEmpty()) {
         return;
     }
     widgets::AddressGrid& grid = controls_.table.grid();
-    const int row = findWholeText(grid, column, text);
+    const int row = findWholeText(grid.addresses(), column, text);
     if (row < 0) {
         platform::beep();
         return;
     }
-    grid.selectRange(row, column, row, widgets::AddressGrid::kColumns - 1);
+    grid.selectRange({row, widgets::columnIndex(column)},
+                     {row, widgets::columnIndex(core::Column::Type)});
     grid.setTopRow(row);
 }
 

@@ -22,7 +22,7 @@ void ListCommands::edit() {
         return;
     }
     EditEntryDialog& dialog = EditEntryDialog::of(controls_.window, controls_.table);
-    dialog.setEntryText(grid.text());
+    dialog.setEntryText(grid.currentText());
     dialog.present();
 }
 
@@ -33,13 +33,12 @@ void ListCommands::remove() {
         controls_.table.markEdited();
     }
     if (grid.rows() >= 2) {
-        const int row = grid.row();
-        const int col = grid.col();
-        grid.removeItem(row);
+        const widgets::GridCell current = grid.currentCell();
+        grid.addresses().remove(current.row);
         // So repeated removes work down the list.
-        grid.setCurrent(std::min(row, grid.rows() - 1), col);
+        grid.setCurrentCell({std::min(current.row, grid.rows() - 1), current.column});
     } else {
-        grid.reset();
+        grid.resetList();
     }
 }
 
@@ -55,7 +54,7 @@ void ListCommands::clear() {
     controls_.table.setEntryCount(0);
     controls_.banner.setMessage(clearedStatus());
     controls_.startHere.setVisible(true);
-    controls_.table.grid().reset();
+    controls_.table.grid().resetList();
 }
 
 } // namespace quillet::listview

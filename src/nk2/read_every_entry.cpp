@@ -8,19 +8,12 @@
 #include "widgets/status_banner.h"
 
 #include <QAction>
-#include <string>
-#include <vector>
 
 namespace quillet::nk2 {
 namespace {
 
-// The blank run that sets a banner message apart from the product line.
-constexpr int kBannerBlanks = 106;
-constexpr int kAddressColumn = 2;
-
 QString bannerWith(const QString& message) {
-    return QString::fromUtf8(core::kProductLine) + QString(kBannerBlanks, QLatin1Char(' ')) +
-           message;
+    return QString::fromStdString(core::bannerNote(message.toStdString()));
 }
 
 } // namespace
@@ -53,13 +46,8 @@ void ReadEveryEntry::read(std::string_view fileBytes, const core::LoadOptions& o
 // them rather than believing the file read whole.
 void ReadEveryEntry::tellWhatTheScanMissed(std::string_view fileBytes,
                                            const core::LoadOptions& options) {
-    const widgets::AddressGrid& grid = controls_.table.grid();
-    std::vector<std::string> shown;
-    shown.reserve(static_cast<std::size_t>(grid.rows()));
-    for (int row = 0; row < grid.rows(); ++row) {
-        shown.push_back(grid.textMatrix(row, kAddressColumn).toStdString());
-    }
-    const std::size_t missed = core::missedAddressCount(fileBytes, options, shown);
+    const std::size_t missed =
+        core::missedAddressCount(fileBytes, options, controls_.table.grid().addresses().rows());
     if (missed == 0) {
         return;
     }

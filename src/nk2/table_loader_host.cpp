@@ -55,8 +55,8 @@ void TableLoaderHost::enableButtons() {
     controls_.exportButton.setEnabled(true);
 }
 
-void TableLoaderHost::appendRow(const std::string& tabJoined) {
-    controls_.table.grid().addItem(QString::fromStdString(tabJoined));
+void TableLoaderHost::appendRows(core::AddressRows rows) {
+    controls_.table.grid().addresses().append(std::move(rows));
 }
 
 int TableLoaderHost::rowCount() const {

@@ -23,7 +23,7 @@ public:
     void setBusy(bool busy) override;
     void flashPleaseWait() override;
     void enableButtons() override;
-    void appendRow(const std::string& tabJoined) override;
+    void appendRows(core::AddressRows rows) override;
     int rowCount() const override;
     core::LoadLists& lists() override;
 

@@ -1,11 +1,12 @@
 #include "widgets/address_grid.h"
 
-#include "core/row_text.h"
 #include "widgets/twips.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <utility>
 
@@ -21,17 +22,18 @@ const GridLook kAddressListLook{
     .cellText = QColor(0, 0, 0),
     .gridLines = QColor(204, 204, 255),
 };
-constexpr int kColumnWidthsTwips[AddressGrid::kColumns] = {400, 3200, 4000, 500};
+constexpr std::array<std::pair<core::Column, int>, core::kColumnCount> kColumnWidthsTwips = {{
+    {core::Column::Number, 400},
+    {core::Column::Name, 3200},
+    {core::Column::Address, 4000},
+    {core::Column::Type, 500},
+}};
 constexpr int kRowHeightTwips = 240;
-
-QString cutAtNul(const QString& text) {
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.left(nul);
-}
 
 } // namespace
 
-AddressGrid::AddressGrid(QWidget* parent) : QTableWidget(0, kColumns, parent) {
+AddressGrid::AddressGrid(QWidget* parent) : QTableView(parent) {
+    setModel(&addresses_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     heldLayoutTimer_.setSingleShot(true);
@@ -47,72 +49,70 @@ AddressGrid::AddressGrid(QWidget* parent) : QTableWidget(0, kColumns, parent) {
     // so the grid never highlights more than that row.
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
-    connect(this, &QTableWidget::cellClicked, this, &AddressGrid::clickedByUser);
-    // Any change to the grid's contents may need a full repaint at the next layout; addItem
-    // marks its own appends afterwards.
-    QAbstractItemModel* contents = model();
+    connect(this, &QAbstractItemView::clicked, this, &AddressGrid::clickedByUser);
+    // Any change to the list may need a full repaint at the next layout; rows appended below
+    // the visible ones alone do not.
+    connect(&addresses_, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this](const QModelIndex&, int first) { rowsComing(first); });
+    connect(&addresses_, &QAbstractItemModel::rowsInserted, this,
+            [this] { onlyAppendedOutOfSight_ = appendingOutOfSight_; });
     const auto changed = [this] { onlyAppendedOutOfSight_ = false; };
-    connect(contents, &QAbstractItemModel::dataChanged, this, changed);
-    connect(contents, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(contents, &QAbstractItemModel::rowsRemoved, this, changed);
-    connect(contents, &QAbstractItemModel::rowsMoved, this, changed);
-    connect(contents, &QAbstractItemModel::columnsInserted, this, changed);
-    connect(contents, &QAbstractItemModel::columnsRemoved, this, changed);
-    connect(contents, &QAbstractItemModel::columnsMoved, this, changed);
-    connect(contents, &QAbstractItemModel::layoutChanged, this, changed);
-    connect(contents, &QAbstractItemModel::modelReset, this, changed);
+    connect(&addresses_, &QAbstractItemModel::dataChanged, this, changed);
+    connect(&addresses_, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(&addresses_, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(&addresses_, &QAbstractItemModel::modelReset, this, changed);
 }
 
 AddressGrid::~AddressGrid() {
-    // The base classes still reset the contents while they are destroyed.
-    model()->disconnect(this);
+    // The list goes before the view's base classes, which would still reach it.
+    addresses_.disconnect(this);
+    setModel(nullptr);
 }
 
-void AddressGrid::setRows(int count) {
-    setRowCount(std::max(count, 0));
+GridCell AddressGrid::currentCell() const {
+    const QModelIndex current = currentIndex();
+    return {std::max(current.row(), 0), std::max(current.column(), 0)};
 }
 
-int AddressGrid::row() const {
-    return std::max(currentRow(), 0);
-}
-
-int AddressGrid::col() const {
-    return std::max(currentColumn(), 0);
-}
-
-void AddressGrid::setCurrent(int row, int col) {
-    if (contains(row, col)) {
-        setCurrentCell(row, col);
+void AddressGrid::setCurrentCell(GridCell cell) {
+    if (contains(cell)) {
+        setCurrentIndex(addresses_.index(cell.row, cell.column));
     }
 }
 
-int AddressGrid::rowSel() const {
-    return selectionEnd().first;
+QString AddressGrid::currentText() const {
+    const GridCell cell = currentCell();
+    return addresses_.text(cell.row, columnAtIndex(cell.column));
 }
 
-int AddressGrid::colSel() const {
-    return selectionEnd().second;
+void AddressGrid::setCurrentText(const QString& text) {
+    const GridCell cell = currentCell();
+    addresses_.setText(cell.row, columnAtIndex(cell.column), text);
 }
 
-std::pair<int, int> AddressGrid::selectionEnd() const {
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    if (ranges.isEmpty()) {
-        return {row(), col()};
-    }
-    const QTableWidgetSelectionRange& range = ranges.first();
-    return {range.topRow() == row() ? range.bottomRow() : range.topRow(),
-            range.leftColumn() == col() ? range.rightColumn() : range.leftColumn()};
-}
-
-void AddressGrid::selectRange(int row, int col, int rowSel, int colSel) {
-    if (!contains(row, col) || !contains(rowSel, colSel)) {
+void AddressGrid::selectRange(GridCell current, GridCell corner) {
+    if (!contains(current) || !contains(corner)) {
         return;
     }
-    setCurrentCell(row, col, QItemSelectionModel::NoUpdate);
-    clearSelection();
-    setRangeSelected(QTableWidgetSelectionRange(std::min(row, rowSel), std::min(col, colSel),
-                                                std::max(row, rowSel), std::max(col, colSel)),
-                     true);
+    selectionModel()->setCurrentIndex(addresses_.index(current.row, current.column),
+                                      QItemSelectionModel::NoUpdate);
+    const QModelIndex topLeft = addresses_.index(std::min(current.row, corner.row),
+                                                 std::min(current.column, corner.column));
+    const QModelIndex bottomRight = addresses_.index(std::max(current.row, corner.row),
+                                                     std::max(current.column, corner.column));
+    selectionModel()->select(QItemSelection(topLeft, bottomRight),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
+GridCell AddressGrid::selectionCorner() const {
+    const GridCell current = currentCell();
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty()) {
+        return current;
+    }
+    const QItemSelectionRange& range = selection.first();
+    return {range.top() == current.row ? range.bottom() : range.top(),
+            range.left() == current.column ? range.right() : range.left()};
 }
 
 int AddressGrid::topRow() const {
@@ -125,40 +125,14 @@ void AddressGrid::setTopRow(int row) {
     verticalScrollBar()->setValue(row);
 }
 
-QString AddressGrid::textMatrix(int row, int col) const {
-    if (!contains(row, col)) {
-        return {};
-    }
-    const QTableWidgetItem* cell = item(row, col);
-    return cell ? cell->text() : QString();
-}
-
-void AddressGrid::setTextMatrix(int row, int col, const QString& text) {
-    if (!contains(row, col)) {
-        return;
-    }
-    if (QTableWidgetItem* cell = item(row, col)) {
-        cell->setText(cutAtNul(text));
-    } else {
-        setItem(row, col, makeItem(text));
-    }
-}
-
-void AddressGrid::addItem(const QString& tabJoined) {
-    const auto cells = core::splitRowText(tabJoined.toStdString());
-    const int newRow = rowCount();
-    bool outOfSight = belowVisibleRows(newRow);
-    if (outOfSight && !onlyAppendedOutOfSight_) {
+void AddressGrid::rowsComing(int first) {
+    appendingOutOfSight_ = first == rows() && belowVisibleRows(first);
+    if (appendingOutOfSight_ && !onlyAppendedOutOfSight_) {
         // Earlier changes get their full layout and repaint now, so the next layout is about
         // appended rows alone.
         executeDelayedItemsLayout();
-        outOfSight = belowVisibleRows(newRow);
+        appendingOutOfSight_ = belowVisibleRows(first);
     }
-    insertRow(newRow);
-    for (int c = 0; c < kColumns; ++c) {
-        setItem(newRow, c, makeItem(QString::fromStdString(cells[static_cast<std::size_t>(c)])));
-    }
-    onlyAppendedOutOfSight_ = outOfSight;
 }
 
 void AddressGrid::doItemsLayout() {
@@ -176,11 +150,11 @@ void AddressGrid::doItemsLayout() {
     layoutHeld_ = false;
     QWidget* cells = viewport();
     if (!std::exchange(onlyAppendedOutOfSight_, false) || !cells->updatesEnabled()) {
-        QTableWidget::doItemsLayout();
+        QTableView::doItemsLayout();
         return;
     }
     cells->setAttribute(Qt::WA_UpdatesDisabled, true);
-    QTableWidget::doItemsLayout();
+    QTableView::doItemsLayout();
     cells->setAttribute(Qt::WA_UpdatesDisabled, false);
 }
 
@@ -199,12 +173,6 @@ void AddressGrid::runHeldLayout() {
     }
 }
 
-void AddressGrid::removeItem(int row) {
-    if (row >= 0 && row < rowCount()) {
-        removeRow(row);
-    }
-}
-
 void AddressGrid::setLook(const GridLook& look) {
     look_ = look;
     QPalette p = palette();
@@ -215,25 +183,18 @@ void AddressGrid::setLook(const GridLook& look) {
     p.setColor(QPalette::Text, look.cellText);
     setPalette(p);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }").arg(look.gridLines.name()));
-    for (int r = 0; r < rowCount(); ++r) {
-        for (int c = 0; c < columnCount(); ++c) {
-            if (QTableWidgetItem* cell = item(r, c)) {
-                cell->setBackground(look.cellBackground);
-                cell->setForeground(look.cellText);
-            }
-        }
-    }
+    addresses_.setCellColours(look.cellBackground, look.cellText);
 }
 
-void AddressGrid::setColWidth(int col, int twips) {
-    setColumnWidth(col, twipsToPixels(twips, logicalDpiX()));
+void AddressGrid::setColumnWidthTwips(core::Column column, int twips) {
+    setColumnWidth(columnIndex(column), twipsToPixels(twips, logicalDpiX()));
 }
 
-void AddressGrid::reset() {
-    setRows(0);
+void AddressGrid::resetList() {
+    addresses_.clear();
     setLook(kAddressListLook);
-    for (int c = 0; c < kColumns; ++c) {
-        setColWidth(c, kColumnWidthsTwips[c]);
+    for (const auto& [column, twips] : kColumnWidthsTwips) {
+        setColumnWidthTwips(column, twips);
     }
 }
 
@@ -259,25 +220,14 @@ void AddressGrid::wheelFollowTopRow() {
     }
 }
 
-QTableWidgetItem* AddressGrid::makeItem(const QString& text) const {
-    auto* cell = new QTableWidgetItem(cutAtNul(text));
-    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (look_.cellBackground.isValid()) {
-        cell->setBackground(look_.cellBackground);
-    }
-    if (look_.cellText.isValid()) {
-        cell->setForeground(look_.cellText);
-    }
-    return cell;
-}
-
 bool AddressGrid::belowVisibleRows(int row) const {
     const int lastVisible = rowAt(viewport()->height() - 1); // -1: the rows end above the bottom
     return isVisible() && lastVisible >= 0 && row > lastVisible;
 }
 
-bool AddressGrid::contains(int row, int col) const {
-    return row >= 0 && row < rowCount() && col >= 0 && col < columnCount();
+bool AddressGrid::contains(GridCell cell) const {
+    return cell.row >= 0 && cell.row < rows() && cell.column >= 0 &&
+           cell.column < core::kColumnCount;
 }
 
 } // namespace quillet::widgets

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "widgets/address_model.h"
+
 #include <QColor>
-#include <QString>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <chrono>
 #include <cstdint>
-#include <utility>
 
 namespace quillet::widgets {
 
@@ -21,53 +21,50 @@ struct GridLook {
     QColor gridLines;
 };
 
-// The address grid: a table without headings whose rows are appended from tab-joined text.
-// Rows and columns are numbered from 0. No cell ever holds a NUL character: text written into
-// a cell is cut at its first NUL.
-class AddressGrid : public QTableWidget {
+// A cell by row and column, both from 0.
+struct GridCell {
+    int row = 0;
+    int column = 0;
+    bool operator==(const GridCell&) const = default;
+};
+
+// The address grid: a view without headings of the address list, which it owns. It selects one
+// cell at a time, the current one; the banner and Remove act on its row.
+class AddressGrid : public QTableView {
     Q_OBJECT
 
 public:
-    static constexpr int kColumns = 4;
-
     explicit AddressGrid(QWidget* parent = nullptr);
     ~AddressGrid() override;
 
-    int rows() const { return rowCount(); }
-    void setRows(int count);
+    AddressModel& addresses() { return addresses_; }
+    const AddressModel& addresses() const { return addresses_; }
+    int rows() const { return addresses_.rowCount(); }
 
-    // The current cell; (0, 0) while no cell is current.
-    int row() const;
-    int col() const;
-    void setCurrent(int row, int col);
+    // The current cell; (0, 0) while no cell is current. Setting one outside the list does
+    // nothing.
+    GridCell currentCell() const;
+    void setCurrentCell(GridCell cell);
+    QString currentText() const;
+    void setCurrentText(const QString& text);
 
-    // The selected range runs from the current cell to (rowSel, colSel).
-    int rowSel() const;
-    int colSel() const;
-    void selectRange(int row, int col, int rowSel, int colSel);
+    // Makes `current` the current cell and selects the range from it to `corner`; does nothing
+    // when either lies outside the list.
+    void selectRange(GridCell current, GridCell corner);
+    // The corner of the selected range opposite the current cell.
+    GridCell selectionCorner() const;
 
     // The topmost visible row; setting it scrolls as far as the grid allows.
     int topRow() const;
     void setTopRow(int row);
 
-    // Cell text; reading outside the grid gives an empty text, writing there does nothing.
-    QString textMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, const QString& text);
-    QString text() const { return textMatrix(row(), col()); }
-    void setText(const QString& text) { setTextMatrix(row(), col(), text); }
-
-    // Appends a row split at tabs into the four columns: missing cells stay empty, text past
-    // the fourth cell is dropped.
-    void addItem(const QString& tabJoined);
-    void removeItem(int row);
-
     void setLook(const GridLook& look);
     const GridLook& look() const { return look_; }
 
-    void setColWidth(int col, int twips);
+    void setColumnWidthTwips(core::Column column, int twips);
 
-    // Empties the grid and gives it the address list's colours and column widths.
-    void reset();
+    // Empties the list and gives the grid the address list's colours and column widths.
+    void resetList();
 
     // The wheel scrolls by its own 16-bit row counter, which a click brings back to the grid's
     // top row. One step up or down moves the top row with it; past either end, or past the
@@ -93,14 +90,14 @@ signals:
     void clickedByUser();
 
 private:
-    // The corner of the selected range opposite the current cell, as (row, col).
-    std::pair<int, int> selectionEnd() const;
-    QTableWidgetItem* makeItem(const QString& text) const;
-    bool contains(int row, int col) const;
+    bool contains(GridCell cell) const;
     bool belowVisibleRows(int row) const;
+    void rowsComing(int first);
     void runHeldLayout();
 
+    AddressModel addresses_;
     GridLook look_;
+    bool appendingOutOfSight_ = false;    // rows about to be appended land below the visible ones
     bool onlyAppendedOutOfSight_ = false; // since the last layout
     bool layoutsFramed_ = false;
     bool layoutHeld_ = false;

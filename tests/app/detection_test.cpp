@@ -4,9 +4,9 @@
 #include "platform/file_search.h"
 #include "platform/folder_search.h"
 #include "platform/special_folders.h"
-#include "qt_printers.h"
 #include "support/find_child.h"
-#include "temp_profile.h"
+#include "support/qt_printers.h"
+#include "support/temp_profile.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,8 @@
 #include "app/main_window.h"
 #include "core/banner.h"
-#include "qt_printers.h"
 #include "support/find_child.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
 #include "widgets/address_grid.h"
 #include "widgets/frame_line.h"
 #include "widgets/twips.h"
@@ -93,7 +94,7 @@ TEST_F(MainWindowLayout, StartsWithItsCaptionsAndStates) {
     EXPECT_TRUE(child<QRadioButton>(form, names::searchByName)->isChecked());
     EXPECT_FALSE(child<QRadioButton>(form, names::searchByAddress)->isChecked());
     EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->rows(), 0);
-    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->columnCount(), 4);
+    EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->addresses().columnCount(), 4);
     EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 0);
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->palette().color(QPalette::Window),
               QColor(0, 0, 255));
@@ -212,11 +213,12 @@ TEST_F(MainWindowLayout, UncaptionedControlsAreNamedAfterTheirLabels) {
 }
 
 TEST_F(MainWindowLayout, GridResetEmptiesTheGridAndAppliesTheLook) {
-    child<AddressGrid>(form, names::addressGrid)->addItem(QStringLiteral("1\ta\tb\t"));
-    child<AddressGrid>(form, names::addressGrid)->reset();
+    quillet::test::appendRowText(*child<AddressGrid>(form, names::addressGrid),
+                                 QStringLiteral("1\ta\tb\t"));
+    child<AddressGrid>(form, names::addressGrid)->resetList();
     quillet::widgets::AddressGrid& grid = *child<AddressGrid>(form, names::addressGrid);
     EXPECT_EQ(grid.rows(), 0);
-    EXPECT_EQ(grid.columnCount(), 4);
+    EXPECT_EQ(grid.addresses().columnCount(), 4);
     const int dpi = grid.logicalDpiX();
     const int widths[] = {400, 3200, 4000, 500};
     for (int c = 0; c < 4; ++c) {
@@ -240,9 +242,10 @@ TEST_F(MainWindowLayout, GridResetEmptiesTheGridAndAppliesTheLook) {
                   grid.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid))),
               QColor(204, 204, 255));
 
-    grid.addItem(QStringLiteral("1\ta\tb\t"));
-    EXPECT_EQ(grid.item(0, 1)->background().color(), QColor(255, 255, 255));
-    EXPECT_EQ(grid.item(0, 1)->foreground().color(), QColor(0, 0, 0));
+    quillet::test::appendRowText(grid, QStringLiteral("1\ta\tb\t"));
+    const QModelIndex cell = grid.addresses().index(0, 1);
+    EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 255));
+    EXPECT_EQ(cell.data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 0));
 }
 
 TEST(Twips, ConvertAtTheLogicalDpi) {

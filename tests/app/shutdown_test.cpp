@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "platform/cooperative_wait.h"
 #include "support/find_child.h"
-#include "temp_profile.h"
+#include "support/temp_profile.h"
 
 #include <QAction>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "core/banner.h"
 #include "platform/cooperative_wait.h"
-#include "qt_printers.h"
 #include "support/find_child.h"
+#include "support/qt_printers.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

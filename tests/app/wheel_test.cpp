@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/wheel_filter.h"
 #include "support/find_child.h"
+#include "support/grid_cells.h"
 #include "widgets/address_grid.h"
 
 #include <QApplication>
@@ -20,10 +21,10 @@ class Wheel : public ::testing::Test {
 protected:
     Wheel() {
         form.show();
-        child<AddressGrid>(form, names::addressGrid)->reset();
+        child<AddressGrid>(form, names::addressGrid)->resetList();
         for (int i = 1; i <= kRows; ++i) {
-            child<AddressGrid>(form, names::addressGrid)
-                ->addItem(QStringLiteral("%1\tname\taddress\t").arg(i));
+            quillet::test::appendRowText(*child<AddressGrid>(form, names::addressGrid),
+                                         QStringLiteral("%1\tname\taddress\t").arg(i));
         }
         new quillet::app::WheelFilter(form, *child<AddressGrid>(form, names::addressGrid),
                                       *child<QComboBox>(form, names::fileTypeBox));
@@ -136,7 +137,9 @@ TEST_F(Wheel, ATurnOverTheFileTypeBoxIsNeverAPick) {
 
 TEST_F(Wheel, CounterNeverPassesItsSixteenBitTop) {
     child<AddressGrid>(form, names::addressGrid)->setWheelTopRow(32767);
-    child<AddressGrid>(form, names::addressGrid)->setRows(40000);
+    child<AddressGrid>(form, names::addressGrid)
+        ->addresses()
+        .append(quillet::core::AddressRows(40000));
     child<AddressGrid>(form, names::addressGrid)->setFocus();
     turn(child<AddressGrid>(form, names::addressGrid)->viewport(), -120);
     EXPECT_EQ(child<AddressGrid>(form, names::addressGrid)->wheelTopRow(), 32767);

@@ -1,3 +1,4 @@
+#include "cli/convert.h"
 #include "nk2_generator.h"
 
 #include <cstdio>
@@ -37,7 +38,8 @@ std::string contents(const fs::path& path) {
     return text.str();
 }
 
-// Runs the built converter with the arguments and collects its exit status and output.
+// Runs the converter with the arguments and collects its exit status and output: in this
+// process, or as the built program where standard input or the process itself matter.
 class ConverterTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -58,8 +60,23 @@ protected:
     static std::string sample() { return QUILLET_EXAMPLES_DIR "/sample.nk2"; }
     static std::string file(const std::string& name) { return (dir_ / name).string(); }
 
+    static Result run(const std::vector<std::string>& arguments) {
+        std::vector<const char*> argv;
+        for (const std::string& argument : arguments) {
+            argv.push_back(argument.c_str());
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        Result result;
+        result.status = quillet::cli::runConverter(argv, out, err);
+        result.out = out.str();
+        result.err = err.str();
+        return result;
+    }
+
     // With input set, standard input comes from that file.
-    static Result run(const std::vector<std::string>& arguments, const std::string& input = {}) {
+    static Result runBinary(const std::vector<std::string>& arguments,
+                            const std::string& input = {}) {
         std::string command = quoted(QUILLET_CONVERT);
         for (const std::string& argument : arguments) {
             command += " " + quoted(argument);
@@ -316,13 +333,13 @@ TEST_F(ConverterTest, ScanWarnsWhenTheStructureHoldsMore) {
 
 TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
     const Result fromFile = run({"--list", sample()});
-    const Result piped = run({"--list", "-"}, sample());
+    const Result piped = runBinary({"--list", "-"}, sample());
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.out, fromFile.out);
-    EXPECT_EQ(run({"-t", "vcf", "-"}, sample()).out, run({"-t", "VCF", sample()}).out);
+    EXPECT_EQ(runBinary({"-t", "vcf", "-"}, sample()).out, run({"-t", "VCF", sample()}).out);
 
     // An endless stream is refused, not read until memory runs out.
-    const Result endless = run({"--list", "-"}, "/dev/zero");
+    const Result endless = runBinary({"--list", "-"}, "/dev/zero");
     EXPECT_EQ(endless.status, 3);
     EXPECT_EQ(endless.out, "");
     EXPECT_EQ(endless.err,

@@ -1,4 +1,4 @@
-#include "json_lines.h"
+#include "cli/json_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ TEST(JsonLines, EveryByteGivesValidJson) {
 }
 
 TEST(JsonLines, OneObjectPerRow) {
-    const std::vector<quillet::core::GridRow> rows = {{"1", "Ann", "ann@x.org", ""},
-                                                      {"2", "", "PJONES", "EX"}};
+    const quillet::core::AddressRows rows = {{"1", "Ann", "ann@x.org", ""},
+                                             {"2", "", "PJONES", "EX"}};
     EXPECT_EQ(jsonLines(rows), "{\"number\":1,\"name\":\"Ann\",\"address\":\"ann@x.org\","
                                "\"type\":\"\"}\n{\"number\":2,\"name\":\"\",\"address\":"
                                "\"PJONES\",\"type\":\"EX\"}\n");

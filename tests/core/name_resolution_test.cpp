@@ -1,5 +1,5 @@
+#include "core/address_row.h"
 #include "core/name_resolution.h"
-#include "core/row_text.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -121,7 +121,7 @@ TEST(Nk2Load, SecondLoadNumbersOnAndOnlySmtpLocationsRemain) {
     EXPECT_EQ(host.lastEntryCount(), 24);
 
     const auto& lists = host.lists();
-    EXPECT_EQ(lists.smtpLocations.listCount(), 9u);
+    EXPECT_EQ(lists.smtpLocations.size(), 9u);
     for (const auto* emptied : {&lists.addresses, &lists.exchangeUnique, &lists.exchangeFound,
                                 &lists.smtpNames, &lists.smtpFound, &lists.names}) {
         EXPECT_TRUE(emptied->empty());

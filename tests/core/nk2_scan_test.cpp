@@ -17,7 +17,7 @@ namespace {
 
 struct Scanned {
     Texts addresses;
-    Texts locations;
+    std::vector<long> locations;
     Texts messages;
     int steps = 0;
 };
@@ -33,7 +33,7 @@ Scanned smtp(const std::string& file) {
     RecordingHost host;
     LoadContext load(file, host);
     quillet::core::smtpScan(load);
-    return {host.lists().smtpFound.items(), host.lists().smtpLocations.items(), host.messages(),
+    return {host.lists().smtpFound.items(), host.lists().smtpLocations, host.messages(),
             load.steps};
 }
 
@@ -98,7 +98,7 @@ TEST(SmtpScan, StoresAddressAndItsLocation) {
     // Marker at position 100: the address starts at 105 and its location is 106.
     const Scanned scanned = smtp(std::string(99, '.') + "SMTP:ann@x.org\0\x02tail"s);
     EXPECT_EQ(scanned.addresses, (Texts{"ann@x.org\0\x02"s}));
-    EXPECT_EQ(scanned.locations, (Texts{"106"}));
+    EXPECT_EQ(scanned.locations, (std::vector<long>{106}));
     // The terminator alone is a one-character address.
     EXPECT_EQ(smtp("xSMTP:\x02").addresses, (Texts{"\x02"}));
 }
@@ -121,11 +121,11 @@ TEST(SmtpScan, PercentRoundsHalvesToEvenAndSmallFilesShowFifty) {
 
 TEST(SmtpScan, ClearsTheLocationsOfTheLastScan) {
     RecordingHost host;
-    host.lists().smtpLocations.addItem("12");
+    host.lists().smtpLocations.push_back(12);
     const std::string file = "xSMTP:a\x02";
     LoadContext load(file, host);
     quillet::core::smtpScan(load);
-    EXPECT_EQ(host.lists().smtpLocations.items(), (Texts{"8"}));
+    EXPECT_EQ(host.lists().smtpLocations, (std::vector<long>{8}));
 }
 
 TEST(StepLimits, SharedCounterStopsExchangeAt9000AndSmtpAfterPassingIt) {

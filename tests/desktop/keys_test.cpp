@@ -1,6 +1,7 @@
 #include "app/wheel_filter.h"
 #include "desktop_window.h"
 #include "platform/file_dialog.h"
+#include "support/grid_cells.h"
 #include "widgets/object_names.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QScrollBar>
 #include <QSpontaneKeyEvent>
 #include <QWheelEvent>
+
+using quillet::test::cellText;
 
 namespace {
 
@@ -85,16 +88,16 @@ TEST_F(DesktopKeys, EscapeClosesHelpAndAboutEnterPressesTheDialogsMainButtons) {
     QTest::keyClick(child<QLineEdit>(*add, names::newAddressEdit), Qt::Key_Return);
     EXPECT_FALSE(add->isVisible());
     ASSERT_EQ(grid().rows(), before + 1);
-    EXPECT_EQ(grid().textMatrix(before, 1), QStringLiteral("Ana"));
+    EXPECT_EQ(cellText(grid(), before, 1), QStringLiteral("Ana"));
 
-    grid().setCurrent(before, 1);
+    grid().setCurrentCell({before, 1});
     QTest::mouseClick(child<QPushButton>(form, names::editButton), Qt::LeftButton);
     auto* edit = child<QDialog>(form, names::editEntryDialog);
     child<QLineEdit>(*edit, names::entryEdit)->selectAll();
     QTest::keyClicks(child<QLineEdit>(*edit, names::entryEdit), QStringLiteral("Bea"));
     QTest::keyClick(child<QLineEdit>(*edit, names::entryEdit), Qt::Key_Enter);
     EXPECT_FALSE(edit->isVisible());
-    EXPECT_EQ(grid().textMatrix(before, 1), QStringLiteral("Bea"));
+    EXPECT_EQ(cellText(grid(), before, 1), QStringLiteral("Bea"));
 
     // Escape cancels instead.
     QTest::mouseClick(child<QPushButton>(form, names::addButton), Qt::LeftButton);
@@ -116,17 +119,17 @@ TEST_F(DesktopKeys, BrowseLeavesTheFocusOnTheGridAndOnlyOneRowIsEverHighlighted)
     QTest::mouseClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(1));
     QTest::mouseClick(grid().viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(4));
     QTest::keyClick(&grid(), Qt::Key_Down, Qt::ShiftModifier);
-    const QList<QTableWidgetItem*> selected = grid().selectedItems();
+    const QModelIndexList selected = grid().selectionModel()->selectedIndexes();
     ASSERT_FALSE(selected.isEmpty());
-    for (const QTableWidgetItem* item : selected) {
-        EXPECT_EQ(item->row(), grid().row());
+    for (const QModelIndex& cell : selected) {
+        EXPECT_EQ(cell.row(), grid().currentCell().row);
     }
     const int rows = grid().rows();
-    const QString removed = grid().textMatrix(grid().row(), 0);
+    const QString removed = cellText(grid(), grid().currentCell().row, 0);
     QTest::mouseClick(child<QPushButton>(form, names::removeButton), Qt::LeftButton);
     EXPECT_EQ(grid().rows(), rows - 1);
     for (int row = 0; row < grid().rows(); ++row) {
-        EXPECT_NE(grid().textMatrix(row, 0), removed);
+        EXPECT_NE(cellText(grid(), row, 0), removed);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "desktop_window.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "support/grid_cells.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -53,7 +54,7 @@ TEST_F(DesktopScreenshots, EveryWindowState) {
 
     quillet::platform::FileDialog::setNextFileName(kSample);
     child<QPushButton>(form, names::browseButton)->click();
-    child<AddressGrid>(form, names::addressGrid)->setCurrent(2, 1);
+    child<AddressGrid>(form, names::addressGrid)->setCurrentCell({2, 1});
     emit child<AddressGrid>(form, names::addressGrid)->clickedByUser();
     save(form, "loaded");
 

@@ -1,11 +1,12 @@
 #include "app/main_window.h"
-#include "app/temp_profile.h"
 #include "core/banner.h"
 #include "core/cp1252.h"
 #include "platform/cooperative_wait.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "support/find_child.h"
+#include "support/grid_cells.h"
+#include "support/temp_profile.h"
 #include "widgets/address_grid.h"
 
 #include <QDialog>
@@ -19,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using quillet::test::cellText;
 
 namespace {
 
@@ -80,14 +83,14 @@ protected:
     quillet::widgets::AddressGrid& grid() { return *child<AddressGrid>(form, names::addressGrid); }
 
     void clickCell(int row, int col) {
-        grid().scrollToItem(grid().item(row, col));
+        grid().scrollTo(grid().addresses().index(row, col));
         QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
-                          grid().visualItemRect(grid().item(row, col)).center());
+                          quillet::test::cellRect(grid(), row, col).center());
     }
 
     int rowNamed(const QString& name) {
         for (int r = 0; r < grid().rows(); ++r) {
-            if (grid().textMatrix(r, 1) == name) {
+            if (cellText(grid(), r, 1) == name) {
                 return r;
             }
         }
@@ -156,18 +159,18 @@ TEST_F(Road, LoadEditAndExport) {
     EXPECT_TRUE(child<StatusBanner>(form, names::statusBanner)
                     ->text()
                     .endsWith(QStringLiteral("Selected 3 of 12")));
-    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), grid().textMatrix(2, 1));
+    EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), cellText(grid(), 2, 1));
 
     // Find an entry by its name, typed in other letter case, and fix its address.
-    const QString name = grid().textMatrix(7, 1);
+    const QString name = cellText(grid(), 7, 1);
     child<QLineEdit>(form, names::searchEdit)->setText(name.toUpper());
-    ASSERT_EQ(grid().row(), 7);
+    ASSERT_EQ(grid().currentCell().row, 7);
     clickCell(7, 2);
     QTest::mouseClick(child<QPushButton>(form, names::editButton), Qt::LeftButton);
     auto& edit = *child<QDialog>(form, names::editEntryDialog);
     child<QLineEdit>(edit, names::entryEdit)->setText(QStringLiteral("fixed@example.org"));
     QTest::mouseClick(child<QPushButton>(edit, names::saveToListButton), Qt::LeftButton);
-    EXPECT_EQ(grid().textMatrix(7, 2), QStringLiteral("fixed@example.org"));
+    EXPECT_EQ(cellText(grid(), 7, 2), QStringLiteral("fixed@example.org"));
 
     // Remove a wrong one and add one by hand.
     clickCell(0, 1);
@@ -193,8 +196,8 @@ TEST_F(Road, LoadEditAndExport) {
     for (int r = 0; r < 12; ++r) {
         const QStringList fields = csvFields(lines[r + 1]);
         ASSERT_EQ(fields.size(), 86) << lines[r + 1].toStdString();
-        const QString cellName = throughCp1252(grid().textMatrix(r, 1));
-        const QString cellAddress = throughCp1252(grid().textMatrix(r, 2));
+        const QString cellName = throughCp1252(cellText(grid(), r, 1));
+        const QString cellAddress = throughCp1252(cellText(grid(), r, 2));
         EXPECT_EQ(fields[1], cellName);
         EXPECT_EQ(fields[57], cellAddress);
         EXPECT_EQ(fields[58], QStringLiteral("SMTP"));

@@ -1,7 +1,7 @@
-#include "app/qt_printers.h"
 #include "core/banner.h"
 #include "export_window.h"
 #include "nk2/browse.h"
+#include "support/qt_printers.h"
 
 #include <QColor>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "app/qt_printers.h"
 #include "export_window.h"
+#include "support/qt_printers.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

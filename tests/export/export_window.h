@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/temp_profile.h"
 #include "platform/cooperative_wait.h"
 #include "platform/message_box.h"
 #include "support/find_child.h"
+#include "support/grid_cells.h"
+#include "support/temp_profile.h"
 #include "widgets/address_grid.h"
 
 #include <QByteArray>
@@ -33,8 +34,9 @@ protected:
     // Appends a grid row as the loader does, then sets its type cell.
     void addRow(const QString& name, const QString& address, const QString& type = {}) {
         widgets::AddressGrid& grid = *child<AddressGrid>(form, names::addressGrid);
-        grid.addItem(QString::number(grid.rows() + 1) + u'\t' + name + u'\t' + address + u'\t');
-        grid.setTextMatrix(grid.rows() - 1, 3, type);
+        appendRowText(grid,
+                      QString::number(grid.rows() + 1) + u'\t' + name + u'\t' + address + u'\t');
+        setCellText(grid, grid.rows() - 1, 3, type);
     }
 
     // Types the export path, queues the answer to the confirmation box and presses Export.

@@ -1,6 +1,7 @@
-#include "app/qt_printers.h"
 #include "export_window.h"
 #include "platform/file_dialog.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
 
 #include <QComboBox>
 #include <QJsonDocument>
@@ -34,10 +35,10 @@ protected:
         const AddressGrid& grid = *child<AddressGrid>(form, names::addressGrid);
         QByteArray lines;
         for (int row = 0; row < grid.rows(); ++row) {
-            const QJsonObject object{{"number", grid.textMatrix(row, 0).toInt()},
-                                     {"name", grid.textMatrix(row, 1)},
-                                     {"address", grid.textMatrix(row, 2)},
-                                     {"type", grid.textMatrix(row, 3)}};
+            const QJsonObject object{{"number", cellText(grid, row, 0).toInt()},
+                                     {"name", cellText(grid, row, 1)},
+                                     {"address", cellText(grid, row, 2)},
+                                     {"type", cellText(grid, row, 3)}};
             lines += QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
         }
         return lines;

@@ -1,5 +1,6 @@
-#include "app/qt_printers.h"
 #include "list_window.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
+
+using quillet::test::cellText;
 
 namespace {
 
@@ -56,7 +59,7 @@ TEST_F(Clipboard, CopyOutsideTheBoxesEmptiesTheClipboard) {
     focus(&grid());
     press(Qt::Key_C);
     EXPECT_EQ(clipboard()->text(), "");
-    EXPECT_EQ(grid().textMatrix(0, 1), "Ann Lee");
+    EXPECT_EQ(cellText(grid(), 0, 1), "Ann Lee");
 
     clipboard()->setText(QStringLiteral("before"));
     focus(child<QRadioButton>(form, names::searchByAddress));
@@ -127,8 +130,8 @@ TEST_F(Clipboard, PastingAWholeNameIntoTheSearchBoxFindsIt) {
     clipboard()->setText(QStringLiteral("bo dahl"));
     press(Qt::Key_V);
     EXPECT_EQ(child<QLineEdit>(form, names::searchEdit)->text(), "bo dahl");
-    EXPECT_EQ(grid().row(), 1);
-    EXPECT_EQ(grid().col(), 1);
+    EXPECT_EQ(grid().currentCell().row, 1);
+    EXPECT_EQ(grid().currentCell().column, 1);
 }
 
 TEST_F(Clipboard, TheDropDownBoxIsCopiedCutAndPastedWhole) {

@@ -1,11 +1,14 @@
-#include "app/qt_printers.h"
 #include "list_window.h"
 #include "listview/edit_entry_dialog.h"
 #include "platform/beep.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+using quillet::test::cellText;
 
 using quillet::listview::EditEntryDialog;
 using quillet::platform::beepCount;
@@ -31,7 +34,7 @@ TEST_F(GridClick, ReportsThePositionAfterARemovalWhileColumnZeroKeepsItsNumber) 
     ASSERT_EQ(grid().rows(), 56);
     clickCell(1, 1);
     EXPECT_EQ(banner(), selected(56, 2));
-    EXPECT_EQ(grid().textMatrix(1, 0), "3");
+    EXPECT_EQ(cellText(grid(), 1, 0), "3");
     EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "Person 3");
 }
 
@@ -61,7 +64,7 @@ TEST_F(GridClick, KeyboardMovesLeaveTheStatusAsTheLastClickSetIt) {
     fillTo(5);
     clickCell(0, 1);
     QTest::keyClick(&grid(), Qt::Key_Down);
-    EXPECT_EQ(grid().row(), 1);
+    EXPECT_EQ(grid().currentCell().row, 1);
     EXPECT_EQ(banner(), selected(5, 1));
     EXPECT_EQ(child<QLineEdit>(form, names::clipboardEdit)->text(), "Person 1");
 }
@@ -86,7 +89,7 @@ TEST_F(GridClick, ClampsTheWheelCounterPastSixteenBits) {
 
     // The search reaches rows past the 16-bit range too.
     child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("person 32990"));
-    EXPECT_EQ(grid().row(), 32989);
+    EXPECT_EQ(grid().currentCell().row, 32989);
 }
 
 class Search : public ListWindow {
@@ -108,10 +111,10 @@ protected:
     }
 
     void expectFound(int row, int column) {
-        EXPECT_EQ(grid().row(), row);
-        EXPECT_EQ(grid().col(), column);
-        EXPECT_EQ(grid().rowSel(), row);
-        EXPECT_EQ(grid().colSel(), 3);
+        EXPECT_EQ(grid().currentCell().row, row);
+        EXPECT_EQ(grid().currentCell().column, column);
+        EXPECT_EQ(grid().selectionCorner().row, row);
+        EXPECT_EQ(grid().selectionCorner().column, 3);
         EXPECT_EQ(grid().topRow(), row);
     }
 };
@@ -162,7 +165,7 @@ TEST_F(Search, EmptyTextIsSilentAndAnEmptyGridBeeps) {
     child<QLineEdit>(form, names::searchEdit)->clear();
     EXPECT_EQ(beepCount(), before);
 
-    child<AddressGrid>(form, names::addressGrid)->reset();
+    child<AddressGrid>(form, names::addressGrid)->resetList();
     child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("Carol"));
     EXPECT_EQ(beepCount(), before + 1);
 }

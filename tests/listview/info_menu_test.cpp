@@ -1,9 +1,9 @@
 #include "app/main_window.h"
-#include "app/qt_printers.h"
 #include "info/help_about_window.h"
 #include "info/help_marquee.h"
 #include "platform/cooperative_wait.h"
 #include "support/find_child.h"
+#include "support/qt_printers.h"
 
 #include <QAction>
 #include <QApplication>

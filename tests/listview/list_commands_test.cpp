@@ -1,7 +1,8 @@
-#include "app/qt_printers.h"
 #include "list_window.h"
 #include "listview/add_entry_dialog.h"
 #include "listview/edit_entry_dialog.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
 #include "widgets/frame_line.h"
 #include "widgets/twips.h"
 
@@ -205,14 +206,14 @@ TEST_F(RemoveAndClear, TheRowMovingUpBecomesCurrent) {
     fillTo(5);
     clickCell(1, 2);
     child<QPushButton>(form, names::removeButton)->click();
-    EXPECT_EQ(grid().row(), 1);
-    EXPECT_EQ(grid().col(), 2);
+    EXPECT_EQ(grid().currentCell().row, 1);
+    EXPECT_EQ(grid().currentCell().column, 2);
     child<QPushButton>(form, names::removeButton)->click();
-    EXPECT_EQ(grid().row(), 1);
+    EXPECT_EQ(grid().currentCell().row, 1);
     EXPECT_EQ(rowTexts(1).first(), "4");
     clickCell(2, 1);
     child<QPushButton>(form, names::removeButton)->click();
-    EXPECT_EQ(grid().row(), 1);
+    EXPECT_EQ(grid().currentCell().row, 1);
     EXPECT_EQ(rowTexts(0).first(), "1");
     EXPECT_EQ(rowTexts(1).first(), "4");
 }
@@ -232,7 +233,7 @@ TEST_F(RemoveAndClear, RemovesTheCurrentRowOrResetsTheGrid) {
     EXPECT_EQ(grid().rows(), 0);
     child<QPushButton>(form, names::removeButton)->click();
     EXPECT_EQ(grid().rows(), 0);
-    EXPECT_EQ(grid().columnCount(), 4);
+    EXPECT_EQ(grid().addresses().columnCount(), 4);
     EXPECT_EQ(grid().look().gridLines, QColor(204, 204, 255));
 }
 
@@ -250,7 +251,7 @@ TEST_F(RemoveAndClear, ClearEmptiesGridAndLoaderListsAndShowsStartHereAgain) {
         child<QLabel>(form, names::entryCount)->setText(QStringLiteral("5"));
         child<AddressTable>(form, names::addressTable)->lists().addresses.addItem("a@example.org");
         child<AddressTable>(form, names::addressTable)->lists().names.addItem("A");
-        child<AddressTable>(form, names::addressTable)->lists().smtpLocations.addItem("120");
+        child<AddressTable>(form, names::addressTable)->lists().smtpLocations.push_back(120);
         child<QLineEdit>(form, names::searchEdit)->setText(QStringLiteral("search"));
         child<QLineEdit>(form, names::clipboardEdit)->setText(QStringLiteral("clip"));
         child<AddressGrid>(form, names::addressGrid)->setWheelTopRow(3);

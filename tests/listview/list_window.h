@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "support/find_child.h"
+#include "support/grid_cells.h"
 #include "widgets/address_grid.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ class ListWindow : public ::testing::Test {
 protected:
     ListWindow() {
         form.show();
-        child<AddressGrid>(form, names::addressGrid)->reset();
+        child<AddressGrid>(form, names::addressGrid)->resetList();
     }
 
     quillet::widgets::AddressGrid& grid() { return *child<AddressGrid>(form, names::addressGrid); }
@@ -23,9 +24,10 @@ protected:
     // Appends rows "number, name, address" as the loader does (type empty).
     void addRows(std::initializer_list<std::pair<const char*, const char*>> rows) {
         for (const auto& [name, address] : rows) {
-            grid().addItem(QStringLiteral("%1\t%2\t%3\t")
-                               .arg(grid().rows() + 1)
-                               .arg(QString::fromUtf8(name), QString::fromUtf8(address)));
+            quillet::test::appendRowText(
+                grid(), QStringLiteral("%1\t%2\t%3\t")
+                            .arg(grid().rows() + 1)
+                            .arg(QString::fromUtf8(name), QString::fromUtf8(address)));
         }
     }
 
@@ -33,23 +35,23 @@ protected:
     void fillTo(int total) {
         while (grid().rows() < total) {
             const int n = grid().rows() + 1;
-            grid().addItem(QStringLiteral("%1\tPerson %1\tperson.%1@example.org\t").arg(n));
+            quillet::test::appendRowText(
+                grid(), QStringLiteral("%1\tPerson %1\tperson.%1@example.org\t").arg(n));
         }
     }
 
     // A left click on the cell, scrolled into view first, as the user makes it.
     void clickCell(int row, int col) {
-        ASSERT_NE(grid().item(row, col), nullptr);
-        grid().scrollToItem(grid().item(row, col));
+        ASSERT_LT(row, grid().rows());
+        grid().scrollTo(grid().addresses().index(row, col));
         clickVisibleCell(row, col);
     }
 
     // A left click on a cell in view, without scrolling.
     void clickVisibleCell(int row, int col) {
-        QTableWidgetItem* cell = grid().item(row, col);
-        ASSERT_NE(cell, nullptr);
+        ASSERT_LT(row, grid().rows());
         QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
-                          grid().visualItemRect(cell).center());
+                          quillet::test::cellRect(grid(), row, col).center());
     }
 
     // A left click into a widget; click reports of text boxes are queued behind the click.
@@ -62,8 +64,8 @@ protected:
 
     QStringList rowTexts(int row) {
         QStringList cells;
-        for (int c = 0; c < quillet::widgets::AddressGrid::kColumns; ++c) {
-            cells.append(grid().textMatrix(row, c));
+        for (int c = 0; c < quillet::core::kColumnCount; ++c) {
+            cells.append(quillet::test::cellText(grid(), row, c));
         }
         return cells;
     }

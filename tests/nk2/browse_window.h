@@ -1,12 +1,13 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/qt_printers.h"
-#include "app/temp_profile.h"
 #include "core/banner.h"
 #include "platform/cooperative_wait.h"
 #include "platform/file_dialog.h"
 #include "support/find_child.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
+#include "support/temp_profile.h"
 #include "widgets/address_grid.h"
 
 #include <QFile>
@@ -53,7 +54,7 @@ protected:
     }
 
     QString cell(int row, int col) const {
-        return child<AddressGrid>(form, names::addressGrid)->textMatrix(row, col);
+        return cellText(*child<AddressGrid>(form, names::addressGrid), row, col);
     }
     int rows() const { return child<AddressGrid>(form, names::addressGrid)->rows(); }
     bool buttonsEnabled() const {

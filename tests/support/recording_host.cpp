@@ -35,9 +35,15 @@ void RecordingHost::enableButtons() {
     events_.push_back("enable");
 }
 
-void RecordingHost::appendRow(const std::string& tabJoined) {
-    rows_.push_back(tabJoined);
-    events_.push_back("row " + tabJoined);
+void RecordingHost::appendRows(core::AddressRows rows) {
+    for (const core::AddressRow& row : rows) {
+        std::string text = row.number + '\t' + row.name + '\t' + row.address + '\t';
+        if (!row.type.empty()) {
+            text += row.type + '\t';
+        }
+        rows_.push_back(text);
+        events_.push_back("row " + text);
+    }
 }
 
 std::vector<std::string> RecordingHost::statuses() const {

@@ -10,7 +10,8 @@ namespace quillet::testing {
 
 // A LoaderHost that keeps everything the loader does, in order, as readable event lines
 // ("status ...", "count 3", "wait 1", "busy on", "notice", "enable", "row ..."), and a grid
-// made of the appended row texts.
+// made of the appended rows, each written as the text a load once joined it into: number,
+// name and address each followed by a tab, then the type and a tab when it has one.
 class RecordingHost : public core::LoaderHost {
 public:
     void setStatus(const std::string& bannerText) override;
@@ -19,7 +20,7 @@ public:
     void setBusy(bool busy) override;
     void flashPleaseWait() override;
     void enableButtons() override;
-    void appendRow(const std::string& tabJoined) override;
+    void appendRows(core::AddressRows rows) override;
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     core::LoadLists& lists() override { return lists_; }
 

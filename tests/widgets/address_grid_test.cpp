@@ -1,4 +1,5 @@
-#include "qt_printers.h"
+#include "support/grid_cells.h"
+#include "support/qt_printers.h"
 #include "widgets/address_grid.h"
 
 #include <QApplication>
@@ -8,6 +9,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using quillet::test::appendRowText;
+using quillet::test::cellText;
+using quillet::test::setCellText;
 using quillet::widgets::AddressGrid;
 
 namespace {
@@ -27,72 +31,45 @@ private:
     int& count_;
 };
 
-QStringList rowTexts(const AddressGrid& grid, int row) {
-    QStringList cells;
-    for (int c = 0; c < AddressGrid::kColumns; ++c) {
-        cells << grid.textMatrix(row, c);
-    }
-    return cells;
-}
-
-TEST(AddressGrid, AppendedTextIsSplitIntoFourColumns) {
-    AddressGrid grid;
-    grid.addItem(QStringLiteral("1\tAnn Example\tann@example.com\t"));
-    grid.addItem(QStringLiteral("2\tonly a name"));
-    grid.addItem(QStringLiteral("3\ta\tb\tc\tdropped\tand this"));
-    grid.addItem(QString());
-    grid.addItem(QStringLiteral("5\tNa") + QChar(u'\0') + QStringLiteral("me\tx@y") + QChar(u'\0') +
-                 QStringLiteral("\t"));
-    grid.addItem(QStringLiteral("6\tZoë Ünïcode\tzoe@example.com\t"));
-    ASSERT_EQ(grid.rows(), 6);
-    EXPECT_EQ(rowTexts(grid, 0), QStringList({"1", "Ann Example", "ann@example.com", ""}));
-    EXPECT_EQ(rowTexts(grid, 1), QStringList({"2", "only a name", "", ""}));
-    EXPECT_EQ(rowTexts(grid, 2), QStringList({"3", "a", "b", "c"}));
-    EXPECT_EQ(rowTexts(grid, 3), QStringList({"", "", "", ""}));
-    EXPECT_EQ(rowTexts(grid, 4), QStringList({"5", "Na", "x@y", ""}));
-    EXPECT_EQ(rowTexts(grid, 5),
-              QStringList({"6", QStringLiteral("Zoë Ünïcode"), "zoe@example.com", ""}));
-}
-
 TEST(AddressGrid, CellsOutsideTheGridReadEmptyAndIgnoreWrites) {
     AddressGrid grid;
-    EXPECT_EQ(grid.text(), QString());
-    grid.setText(QStringLiteral("x")); // no rows: nothing to write
+    EXPECT_EQ(grid.currentText(), QString());
+    grid.setCurrentText(QStringLiteral("x")); // no rows: nothing to write
     EXPECT_EQ(grid.rows(), 0);
-    grid.addItem(QStringLiteral("1\ta\tb\t"));
-    EXPECT_EQ(grid.textMatrix(1, 0), QString());
-    EXPECT_EQ(grid.textMatrix(0, 4), QString());
-    EXPECT_EQ(grid.textMatrix(-1, 0), QString());
-    grid.setTextMatrix(5, 1, QStringLiteral("ignored"));
-    grid.setTextMatrix(0, 2, QStringLiteral("new") + QChar(u'\0') + QStringLiteral("cut"));
-    EXPECT_EQ(grid.textMatrix(0, 2), QStringLiteral("new"));
+    appendRowText(grid, QStringLiteral("1\ta\tb\t"));
+    EXPECT_EQ(cellText(grid, 1, 0), QString());
+    EXPECT_EQ(cellText(grid, 0, 4), QString());
+    EXPECT_EQ(cellText(grid, -1, 0), QString());
+    setCellText(grid, 5, 1, QStringLiteral("ignored"));
+    setCellText(grid, 0, 2, QStringLiteral("new") + QChar(u'\0') + QStringLiteral("cut"));
+    EXPECT_EQ(cellText(grid, 0, 2), QStringLiteral("new"));
 }
 
 TEST(AddressGrid, CurrentCellSelectionAndRemoval) {
     AddressGrid grid;
     for (int i = 1; i <= 5; ++i) {
-        grid.addItem(QStringLiteral("%1\tname%1\taddr%1\t").arg(i));
+        appendRowText(grid, QStringLiteral("%1\tname%1\taddr%1\t").arg(i));
     }
-    EXPECT_EQ(grid.row(), 0);
-    EXPECT_EQ(grid.col(), 0);
-    grid.selectRange(3, 2, 3, 3);
-    EXPECT_EQ(grid.row(), 3);
-    EXPECT_EQ(grid.col(), 2);
-    EXPECT_EQ(grid.rowSel(), 3);
-    EXPECT_EQ(grid.colSel(), 3);
-    EXPECT_EQ(grid.text(), QStringLiteral("addr4"));
-    grid.setText(QStringLiteral("changed"));
-    EXPECT_EQ(grid.textMatrix(3, 2), QStringLiteral("changed"));
+    EXPECT_EQ(grid.currentCell().row, 0);
+    EXPECT_EQ(grid.currentCell().column, 0);
+    grid.selectRange({3, 2}, {3, 3});
+    EXPECT_EQ(grid.currentCell().row, 3);
+    EXPECT_EQ(grid.currentCell().column, 2);
+    EXPECT_EQ(grid.selectionCorner().row, 3);
+    EXPECT_EQ(grid.selectionCorner().column, 3);
+    EXPECT_EQ(grid.currentText(), QStringLiteral("addr4"));
+    grid.setCurrentText(QStringLiteral("changed"));
+    EXPECT_EQ(cellText(grid, 3, 2), QStringLiteral("changed"));
 
-    grid.setCurrent(1, 1);
-    EXPECT_EQ(grid.text(), QStringLiteral("name2"));
-    grid.removeItem(1);
-    grid.removeItem(9);
+    grid.setCurrentCell({1, 1});
+    EXPECT_EQ(grid.currentText(), QStringLiteral("name2"));
+    grid.addresses().remove(1);
+    grid.addresses().remove(9);
     ASSERT_EQ(grid.rows(), 4);
-    EXPECT_EQ(grid.textMatrix(1, 0), QStringLiteral("3")); // nothing renumbered
-    grid.setRows(0);
+    EXPECT_EQ(cellText(grid, 1, 0), QStringLiteral("3")); // nothing renumbered
+    grid.addresses().clear();
     EXPECT_EQ(grid.rows(), 0);
-    EXPECT_EQ(grid.columnCount(), AddressGrid::kColumns);
+    EXPECT_EQ(grid.addresses().columnCount(), quillet::core::kColumnCount);
 }
 
 TEST(AddressGrid, TopRowFollowsRowsJustAppended) {
@@ -100,7 +77,7 @@ TEST(AddressGrid, TopRowFollowsRowsJustAppended) {
     grid.resize(300, 200);
     grid.show();
     for (int i = 0; i < 100; ++i) {
-        grid.addItem(QStringLiteral("%1\tn\ta\t").arg(i + 1));
+        appendRowText(grid, QStringLiteral("%1\tn\ta\t").arg(i + 1));
     }
     grid.setTopRow(40);
     EXPECT_EQ(grid.topRow(), 40);
@@ -115,19 +92,19 @@ TEST(AddressGrid, ClickingACellReportsAfterMakingItCurrent) {
     AddressGrid grid;
     grid.resize(400, 200);
     grid.show();
-    grid.addItem(QStringLiteral("1\ta\tb\t"));
-    grid.addItem(QStringLiteral("2\tc\td\t"));
+    appendRowText(grid, QStringLiteral("1\ta\tb\t"));
+    appendRowText(grid, QStringLiteral("2\tc\td\t"));
     int clicks = 0;
     int rowAtClick = -1;
     QObject::connect(&grid, &AddressGrid::clickedByUser, [&] {
         ++clicks;
-        rowAtClick = grid.row();
+        rowAtClick = grid.currentCell().row;
     });
     const QRect cell = grid.visualRect(grid.model()->index(1, 1));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(rowAtClick, 1);
-    EXPECT_EQ(grid.text(), QStringLiteral("c"));
+    EXPECT_EQ(grid.currentText(), QStringLiteral("c"));
 }
 
 // What the window shows: the offscreen platform grabs its backing store, which holds only what
@@ -160,10 +137,10 @@ TEST(AddressGrid, AppendingOutOfSightRepaintsNoVisibleCell) {
         showGrid(reference);
         for (int r = 0; r < grid.rows(); ++r) {
             QStringList cells;
-            for (int c = 0; c < AddressGrid::kColumns; ++c) {
-                cells << grid.textMatrix(r, c);
+            for (int c = 0; c < quillet::core::kColumnCount; ++c) {
+                cells << cellText(grid, r, c);
             }
-            reference.addItem(cells.join(u'\t'));
+            appendRowText(reference, cells.join(u'\t'));
         }
         settle();
         reference.verticalScrollBar()->setValue(grid.verticalScrollBar()->value());
@@ -173,7 +150,7 @@ TEST(AddressGrid, AppendingOutOfSightRepaintsNoVisibleCell) {
     int cellPaints = 0;
     PaintCounter counter(grid.viewport(), cellPaints);
     for (int i = 0; i < 60; ++i) {
-        grid.addItem(QStringLiteral("%1\tname%1\taddr%1\t").arg(i + 1));
+        appendRowText(grid, QStringLiteral("%1\tname%1\taddr%1\t").arg(i + 1));
         settle();
         if (i == 4) {
             EXPECT_TRUE(showsItsRows());
@@ -182,23 +159,23 @@ TEST(AddressGrid, AppendingOutOfSightRepaintsNoVisibleCell) {
     const int paintsWhileFilling = cellPaints;
     EXPECT_LT(paintsWhileFilling, 30); // one per row only while rows land in sight
 
-    grid.addItem(QStringLiteral("61\tlast\taddr61\t"));
+    appendRowText(grid, QStringLiteral("61\tlast\taddr61\t"));
     settle();
     EXPECT_EQ(cellPaints, paintsWhileFilling);
     EXPECT_TRUE(showsItsRows());
 
     // Changes in sight next to an append, before the layout runs, still show.
-    grid.addItem(QStringLiteral("62\tx\ty\t"));
-    grid.setTextMatrix(0, 1, QStringLiteral("changed"));
+    appendRowText(grid, QStringLiteral("62\tx\ty\t"));
+    setCellText(grid, 0, 1, QStringLiteral("changed"));
     settle();
     EXPECT_GT(cellPaints, paintsWhileFilling);
     EXPECT_TRUE(showsItsRows());
-    grid.removeItem(1);
-    grid.addItem(QStringLiteral("63\tx\ty\t"));
+    grid.addresses().remove(1);
+    appendRowText(grid, QStringLiteral("63\tx\ty\t"));
     settle();
     EXPECT_TRUE(showsItsRows());
-    grid.addItem(QStringLiteral("64\tx\ty\t"));
-    grid.removeItem(1);
+    appendRowText(grid, QStringLiteral("64\tx\ty\t"));
+    grid.addresses().remove(1);
     settle();
     EXPECT_TRUE(showsItsRows());
 

@@ -3,7 +3,7 @@
 #include "platform/file_search.h"
 #include "platform/message_box.h"
 #include "platform/path_resolver.h"
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
