@@ -12,10 +12,10 @@ namespace quillet::core {
 
 namespace {
 
-// Calls add(name, address) for each of an item's addresses of the chosen types (an Nk2Item or
-// an Nk2ItemView), in the order the grid takes them, empty ones included.
-template <typename Item, typename Add>
-void forEachAddress(const Item& item, const LoadOptions& options, Add add) {
+// Calls add(name, address) for each of an item's addresses of the chosen types, in the order the
+// grid takes them, empty ones included.
+template <typename Add>
+void forEachAddress(const Nk2ItemView& item, const LoadOptions& options, Add add) {
     if (item.type == AddressType::Exchange) {
         if (options.exchange) {
             add(item.displayName, item.address);

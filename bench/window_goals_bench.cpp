@@ -1,0 +1,203 @@
+#include "app/main_window.h"
+#include "core/file_bytes.h"
+#include "nk2_generator.h"
+#include "platform/file_dialog.h"
+#include "widgets/address_grid.h"
+#include "widgets/object_names.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+// The window with real widgets and the real Wait unit, driven only through its buttons and menu
+// items: Read Every Entry of large caches, how long the window goes without painting meanwhile,
+// Clear of many rows, and the memory the rows take.
+namespace {
+
+namespace names = quillet::names;
+using quillet::app::MainWindow;
+using quillet::widgets::AddressGrid;
+using Clock = std::chrono::steady_clock;
+
+template <class T> T* child(const QObject& root, const char* name) {
+    if (T* found = root.findChild<T*>(QString::fromLatin1(name))) {
+        return found;
+    }
+    throw std::runtime_error(std::string("no ") + name);
+}
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A realistic cache of about `entries` entries (four SMTP to one Exchange), 430 bytes each.
+class CacheFile {
+public:
+    explicit CacheFile(long entries) : path_(dir_.filePath(QStringLiteral("Outlook.NK2"))) {
+        const auto smtp = static_cast<std::size_t>(entries) * 4 / 5;
+        const std::string bytes = quillet::testdata::nk2File(
+            quillet::testdata::realisticEntries(smtp, static_cast<std::size_t>(entries) - smtp, 7));
+        std::ofstream(path_.toStdString(), std::ios::binary) << bytes;
+    }
+    const QString& path() const { return path_; }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// The longest stretch, while armed, in which no part of the window painted.
+class PaintGaps : public QObject {
+public:
+    explicit PaintGaps(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintGaps() override { qApp->removeEventFilter(this); }
+
+    void arm() {
+        armed_ = true;
+        last_ = Clock::now();
+    }
+    void disarm() {
+        note();
+        armed_ = false;
+    }
+    double longestMs() const { return longest_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (armed_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == &window_) {
+            note();
+        }
+        return false;
+    }
+
+private:
+    void note() {
+        longest_ = std::max(longest_, millisecondsSince(last_));
+        last_ = Clock::now();
+    }
+
+    QWidget& window_;
+    bool armed_ = false;
+    Clock::time_point last_;
+    double longest_ = 0;
+};
+
+void clearList(MainWindow& form) {
+    child<QPushButton>(form, names::clearButton)->click();
+    QApplication::processEvents();
+}
+
+// Read Every Entry from the menu item (the dialog answered at once) to the last row.
+// "beyond_read_ms" is that time less one read of the same file into memory, timed in the same
+// round; "longest_gap_ms" the longest the window went without painting.
+void readEveryEntry(benchmark::State& state) {
+    const CacheFile file(state.range(0));
+    MainWindow form;
+    form.show();
+    QApplication::processEvents();
+    PaintGaps gaps(form);
+    double beyondRead = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        clearList(form);
+        auto start = Clock::now();
+        const quillet::core::FileBytes bytes = quillet::core::readFileBytes(
+            QFile::encodeName(file.path()).toStdString());
+        const double readMs = millisecondsSince(start);
+        quillet::platform::FileDialog::setNextFileName(file.path());
+        gaps.arm();
+        start = Clock::now();
+        state.ResumeTiming();
+        child<QAction>(form, names::readEveryEntryAction)->trigger();
+        state.PauseTiming();
+        beyondRead += millisecondsSince(start) - readMs;
+        gaps.disarm();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = child<AddressGrid>(form, names::addressGrid)->rows();
+    state.counters["beyond_read_ms"] = beyondRead / static_cast<double>(state.iterations());
+    state.counters["longest_gap_ms"] = gaps.longestMs();
+}
+BENCHMARK(readEveryEntry)
+    ->Arg(10000)
+    ->Arg(400000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+// Clear (the button) of a list of that many rows, loaded by Read Every Entry.
+void clearRows(benchmark::State& state) {
+    const CacheFile file(state.range(0));
+    MainWindow form;
+    form.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        quillet::platform::FileDialog::setNextFileName(file.path());
+        child<QAction>(form, names::readEveryEntryAction)->trigger();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        clearList(form);
+    }
+}
+BENCHMARK(clearRows)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// A figure from /proc/self/status, in megabytes.
+double statusMegabytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(field + ":")) {
+            return std::stod(line.substr(field.size() + 1)) / 1024;
+        }
+    }
+    return 0;
+}
+
+// The peak memory of the process while Read Every Entry fills the window with that many rows,
+// above the empty window: the peak is reset (clear_refs) just before. Run it alone
+// (--benchmark_filter=windowMemory), so no earlier benchmark's memory is still held.
+void windowMemory(benchmark::State& state) {
+    const CacheFile file(state.range(0));
+    MainWindow form;
+    form.show();
+    QApplication::processEvents();
+    double above = 0;
+    double held = 0;
+    for (auto _ : state) {
+        clearList(form);
+        const double empty = statusMegabytes("VmRSS");
+        std::ofstream("/proc/self/clear_refs") << "5";
+        quillet::platform::FileDialog::setNextFileName(file.path());
+        child<QAction>(form, names::readEveryEntryAction)->trigger();
+        QApplication::processEvents();
+        above = statusMegabytes("VmHWM") - empty;
+        held = statusMegabytes("VmRSS") - empty;
+    }
+    state.counters["rows"] = child<AddressGrid>(form, names::addressGrid)->rows();
+    state.counters["peak_above_empty_MB"] = above;
+    state.counters["held_above_empty_MB"] = held;
+}
+BENCHMARK(windowMemory)->Arg(400000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
