@@ -2,9 +2,9 @@
 # Installs the Debian packages Quillet needs to build, test and run, skipping those present.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth python3 python3-vobject dpkg-dev file
-          fonts-liberation fonts-wqy-zenhei)
+packages=(cmake ninja-build g++ clang clang-tidy clang-format libclang-rt-dev qt6-base-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 python3-vobject dpkg-dev
+          file fonts-liberation fonts-wqy-zenhei)
 
 missing=()
 for p in "${packages[@]}"; do

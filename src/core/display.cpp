@@ -46,7 +46,7 @@ void closingStep(LoadContext& load, AddressForm form, Pacing pacing) {
         host.setEntryCount(host.rowCount() + 1L);
         if (count > 0) {
             if (load.percent < 100) {
-                load.percent = percentOf(number, static_cast<double>(count));
+                load.percent = percentOf(static_cast<double>(number), static_cast<double>(count));
             }
             if (load.percent > 100) {
                 load.percent = 100;

@@ -80,7 +80,7 @@ private:
         const std::uintptr_t first = (start + from + page - 1) / page * page;
         const std::uintptr_t last = (start + to) / page * page;
         if (last > first) {
-            madvise(reinterpret_cast<void*>(first), last - first, advice);
+            madvise(buffer_.data() + (first - start), last - first, advice);
         }
     }
 #endif

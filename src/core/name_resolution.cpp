@@ -92,7 +92,8 @@ void nameStep(LoadContext& load) {
             load.countStep();
             const long k = load.steps;
             load.host.setBusy(true);
-            load.percent = percentOf(k + 2, static_cast<double>(lists.smtpFound.listCount()));
+            load.percent = percentOf(static_cast<double>(k + 2),
+                                     static_cast<double>(lists.smtpFound.listCount()));
             load.host.wait(WaitTicks(1));
             load.showStatus(BannerMessage::Resolving);
             const long location = locationAt(lists, static_cast<std::size_t>(k));

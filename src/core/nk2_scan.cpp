@@ -106,7 +106,8 @@ void exchangeScan(LoadContext& load) {
         load, BannerMessage::LoadingDomain, kExchangeMarkerLower.size(),
         [&](long position) {
             if (load.fileLength() > 0) {
-                load.percent = percentOf(position, load.fileLength());
+                load.percent = percentOf(static_cast<double>(position),
+                                         static_cast<double>(load.fileLength()));
             }
         },
         [&](std::size_t index) { return markers.from(index); },
@@ -126,7 +127,10 @@ void smtpScan(LoadContext& load) {
         load, BannerMessage::LoadingSmtp, kSmtpMarker.size(),
         [&](long position) {
             // A file under 50 bytes shows 50 in every step.
-            load.percent = load.fileLength() < 50 ? 50 : percentOf(position, load.fileLength());
+            load.percent = load.fileLength() < 50
+                               ? 50
+                               : percentOf(static_cast<double>(position),
+                                           static_cast<double>(load.fileLength()));
         },
         [&](std::size_t index) { return smtp.from(index); },
         [&](std::string_view address, long markerPosition) {

@@ -126,7 +126,7 @@ std::string hex(std::uint16_t value) {
 bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
     return text.size() == lower.size() &&
            std::equal(text.begin(), text.end(), lower.begin(), [](char a, char b) {
-               return foldCp1252(static_cast<unsigned char>(a)) == b;
+               return foldCp1252(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
            });
 }
 
