@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite: once normally,
-# then the NK2 loader's fuzzer for a minute and the structural reader's for half a minute over
-# the checked-in seeds, then the suite once more under
-# AddressSanitizer + UndefinedBehaviorSanitizer. "--quick" runs the normal suite only.
+# Installs what is missing, checks formatting and clang-tidy (scripts/lint.sh), builds everything
+# with warnings as errors and runs the whole test suite: once normally, then the NK2 loader's
+# fuzzer for a minute and the structural reader's for half a minute over the checked-in seeds,
+# then the suite once more under AddressSanitizer + UndefinedBehaviorSanitizer. "--quick" runs
+# the lint and the normal suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+scripts/lint.sh
 
 suite() {
-    cmake --preset "$1" >/dev/null
+    cmake --preset "$1" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
     cmake --build --preset "$1"
     ctest --preset "$1"
 }
