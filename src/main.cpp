@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     const auto commandLine = quillet::app::parseWindowCommandLine(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     if (commandLine.request != quillet::app::WindowCommandLine::Request::Window) {
-        return quillet::app::answerWithoutWindow(commandLine, QUILLET_VERSION);
+        return quillet::app::answerWithoutWindow(commandLine);
     }
     QApplication app(argc, argv);
     quillet::app::MainWindow window;

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "core/version.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -53,13 +55,14 @@ std::string windowUsageText() {
            "  --version    show the version\n";
 }
 
-int answerWithoutWindow(const WindowCommandLine& commandLine, const char* version) {
+int answerWithoutWindow(const WindowCommandLine& commandLine) {
     switch (commandLine.request) {
     case WindowCommandLine::Request::Help:
         return writeAll(stdout, windowUsageText()) ? kExitOk : kExitOutputFailed;
     case WindowCommandLine::Request::Version:
-        return writeAll(stdout, std::string("quillet ") + version + "\n") ? kExitOk
-                                                                          : kExitOutputFailed;
+        return writeAll(stdout, "quillet " + std::string(core::kVersion) + "\n")
+                   ? kExitOk
+                   : kExitOutputFailed;
     case WindowCommandLine::Request::BadUsage:
         writeAll(stderr, "quillet: " + commandLine.problem + "\n" + windowUsageText());
         return kExitBadUsage;

@@ -24,6 +24,6 @@ std::string windowUsageText();
 // Prints the usage or the version for a Help or Version request, or the problem and the usage
 // for BadUsage, and returns the process's exit status: 0 when printed, 2 for a bad command
 // line, 4 when standard output could not be written.
-int answerWithoutWindow(const WindowCommandLine& commandLine, const char* version);
+int answerWithoutWindow(const WindowCommandLine& commandLine);
 
 } // namespace quillet::app

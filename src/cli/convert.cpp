@@ -12,6 +12,7 @@
 #include "core/headless_host.h"
 #include "core/nk2_load.h"
 #include "core/structure_load.h"
+#include "core/version.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -127,7 +128,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     case Request::Help:
         return writeToStream(out, {usageText()}, err);
     case Request::Version:
-        return writeToStream(out, {kProgram, " ", QUILLET_VERSION, "\n"}, err);
+        return writeToStream(out, {kProgram, " ", core::kVersion, "\n"}, err);
     case Request::BadUsage:
         problem(err) << parsed.problem << "\n" << usageText();
         return kExitBadUsage;
