@@ -5,7 +5,9 @@
 
 namespace quillet::core {
 
-// The status banner's product line; every composed banner text starts with it.
+// The status banner's product line; every composed banner text starts with it. It is the
+// classic banner text that users and the Help texts know, so it stays as the program has always
+// shown it, independent of the release version (core/version.h).
 inline constexpr std::string_view kProductLine = "Quillet version .09c beta";
 
 // Messages shown after the product line, each with its own fixed run of blanks.
