@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and builds the Debian package, then checks that both
-# hold the two programs, the desktop entry, the icon and the NK2 MIME type.
+# hold the two programs, the desktop entry, the icon, the NK2 MIME type, the licence and the
+# README.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 expected=(bin/quillet bin/quillet-convert share/applications/quillet.desktop
-          share/icons/hicolor/scalable/apps/quillet.svg share/mime/packages/quillet-nk2.xml)
+          share/icons/hicolor/scalable/apps/quillet.svg share/mime/packages/quillet-nk2.xml
+          share/doc/quillet/LICENSE share/doc/quillet/README.md)
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 for f in "${expected[@]}"; do
