@@ -228,7 +228,7 @@ struct TemporaryPlace {
     explicit TemporaryPlace(const std::string& path)
         : folder(fs::path(path).parent_path().empty() ? fs::path(".")
                                                       : fs::path(path).parent_path()),
-          prefix("." + fs::path(path).filename().string() + ".quillet-") {}
+          prefix("." + fs::path(path).filename().native() + ".quillet-") {}
 
     // Files an export into this target made and could not remove, killed before its rename.
     // Only an export holding the target's lock makes them, so under the lock any found is
