@@ -109,8 +109,8 @@ void readEveryEntry(benchmark::State& state) {
         state.PauseTiming();
         clearList(form);
         auto start = Clock::now();
-        const quillet::core::FileBytes bytes = quillet::core::readFileBytes(
-            QFile::encodeName(file.path()).toStdString());
+        const quillet::core::FileBytes bytes =
+            quillet::core::readFileBytes(QFile::encodeName(file.path()).toStdString());
         const double readMs = millisecondsSince(start);
         quillet::platform::FileDialog::setNextFileName(file.path());
         gaps.arm();
