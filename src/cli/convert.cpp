@@ -71,9 +71,12 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     }
     inputs.push_back(file.identity);
     if (!structure) {
-        const core::Nk2Structure read = core::loadNk2Structure(file.bytes, options.load, loaded);
-        if (!read.complete) {
-            warning(err) << path << ": " << core::structureProblemText(read) << "\n";
+        core::StructureRead read = core::readStructureAddresses(file.bytes, options.load, loaded);
+        // The rows need the file no more: its bytes go before the rows are made.
+        std::string().swap(file.bytes);
+        core::appendStructureAddresses(std::move(read.addresses), loaded);
+        if (!read.structure.complete) {
+            warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
         }
         return 0;
     }

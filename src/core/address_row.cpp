@@ -37,18 +37,19 @@ AddressRow rowFromText(std::string_view tabJoined) {
     return row;
 }
 
-AddressRow rowOf(std::string_view number, std::string_view name, std::string_view address) {
+AddressRow rowOf(std::string number, std::string name, std::string address) {
     // Mostly nothing moves, and the cells are the texts themselves.
-    if (name.find('\t') == std::string_view::npos && address.find('\t') == std::string_view::npos) {
-        return {std::string(cutAtNul(number)),
-                std::string(cutAtNul(name)),
-                std::string(cutAtNul(address)),
-                {}};
+    if (name.find('\t') == std::string::npos && address.find('\t') == std::string::npos) {
+        AddressRow row{std::move(number), std::move(name), std::move(address), {}};
+        for (std::string* cell : {&row.number, &row.name, &row.address}) {
+            cell->resize(cutAtNul(*cell).size());
+        }
+        return row;
     }
-    std::string joined(number);
-    for (const std::string_view text : {name, address}) {
+    std::string joined = std::move(number);
+    for (const std::string* text : {&name, &address}) {
         joined += '\t';
-        joined += text;
+        joined += *text;
     }
     joined += '\t';
     return rowFromText(joined);

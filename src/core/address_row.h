@@ -33,6 +33,6 @@ AddressRow rowFromText(std::string_view tabJoined);
 
 // A new row as the loader and the Add dialog make it: number, name and address joined by tabs,
 // so that a tab inside the name or the address moves the rest of the row one column on.
-AddressRow rowOf(std::string_view number, std::string_view name, std::string_view address);
+AddressRow rowOf(std::string number, std::string name, std::string address);
 
 } // namespace quillet::core

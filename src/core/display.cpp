@@ -1,18 +1,19 @@
 #include "core/display.h"
 
 #include "core/cp1252.h"
-#include "core/pace.h"
 #include "core/percent.h"
 
 #include <utility>
 
 namespace quillet::core {
 
-AddressRow loadedRow(long number, std::string_view name, std::string_view address,
-                     AddressForm form) {
-    const std::string_view cutAddress = cutAtNul(address);
-    return rowOf(std::to_string(number), cutAtNul(name),
-                 form == AddressForm::Utf8 ? std::string(cutAddress) : decodeCp1252(cutAddress));
+AddressRow loadedRow(long number, std::string name, std::string address, AddressForm form) {
+    name.resize(cutAtNul(name).size());
+    address.resize(cutAtNul(address).size());
+    if (form == AddressForm::Cp1252Bytes) {
+        address = decodeCp1252(address);
+    }
+    return rowOf(std::to_string(number), std::move(name), std::move(address));
 }
 
 void closingStep(LoadContext& load, AddressForm form, Pacing pacing) {
@@ -28,16 +29,17 @@ void closingStep(LoadContext& load, AddressForm form, Pacing pacing) {
     host.setStatus(std::string(kFinishedReading));
 
     const std::size_t count = lists.addresses.listCount();
+    host.expectRows(count);
     AddressRows batch;
-    Pace pace;
     for (std::size_t i = 0; i <= count; ++i) {
         const long number = host.rowCount() + static_cast<long>(batch.size()) + 1L;
-        const std::string_view name = cutAtNul(lists.names.item(i));
-        const std::string_view address = cutAtNul(lists.addresses.item(i));
-        if (!name.empty() || !address.empty()) {
-            batch.push_back(loadedRow(number, name, address, form));
+        // The lists are emptied below: their texts move into the rows.
+        std::string name = lists.names.take(i);
+        std::string address = lists.addresses.take(i);
+        if (!cutAtNul(name).empty() || !cutAtNul(address).empty()) {
+            batch.push_back(loadedRow(number, std::move(name), std::move(address), form));
         }
-        if (pacing == Pacing::Batched && i < count && !pace.due()) {
+        if (pacing == Pacing::Batched && i < count && !host.pauseDue()) {
             continue;
         }
         if (!batch.empty()) {

@@ -16,11 +16,11 @@ enum class AddressForm { Cp1252Bytes, Utf8 };
 
 // The row a loaded entry gets: name and address cut at their first NUL, the name UTF-8, the
 // address as `form` says.
-AddressRow loadedRow(long number, std::string_view name, std::string_view address,
+AddressRow loadedRow(long number, std::string name, std::string address,
                      AddressForm form = AddressForm::Cp1252Bytes);
 
 // How the closing step hands its rows over: one at a time with a pause after each, as Browse
-// always has, or as many as a slice of time makes with a pause after each batch, so that a
+// always has, or in batches with a pause after each when the host says one is due, so that a
 // structural reading of any size shows its rows in a blink.
 enum class Pacing { EveryRow, Batched };
 

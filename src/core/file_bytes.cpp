@@ -17,8 +17,8 @@
 namespace quillet::core {
 namespace {
 
-// How much a followed reading reads before it shows the follower the bytes so far, and how much
-// more the follower takes at a time.
+// How much an observed reading reads before it shows the observer the bytes so far, and how much
+// more a follower takes at a time.
 constexpr std::size_t kFollowedStep = std::size_t{256} << 10;
 
 class ReadDescriptor {
@@ -88,23 +88,23 @@ private:
     [[maybe_unused]] std::string& buffer_;
 };
 
-// Stops the follower on every way out of the reading, before the bytes can move.
-class FollowerStop {
+// Stops the observer on every way out of the reading, before the bytes can move.
+class ObserverStop {
 public:
-    explicit FollowerStop(ReadFollower* follower) : follower_(follower) {}
-    ~FollowerStop() { now(); }
-    FollowerStop(const FollowerStop&) = delete;
-    FollowerStop& operator=(const FollowerStop&) = delete;
+    explicit ObserverStop(ReadObserver* observer) : observer_(observer) {}
+    ~ObserverStop() { now(); }
+    ObserverStop(const ObserverStop&) = delete;
+    ObserverStop& operator=(const ObserverStop&) = delete;
 
     void now() {
-        if (follower_ != nullptr) {
-            follower_->stop();
-            follower_ = nullptr;
+        if (observer_ != nullptr) {
+            observer_->stop();
+            observer_ = nullptr;
         }
     }
 
 private:
-    ReadFollower* follower_;
+    ReadObserver* observer_;
 };
 
 // Reads up to size bytes, again after an interruption; returns how many came (0 at the end) or -1.
@@ -117,16 +117,16 @@ ssize_t readSome(int descriptor, char* into, std::size_t size) {
     }
 }
 
-FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadFollower* follower) {
-    FollowerStop stopFollower(follower);
+FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadObserver* observer) {
+    ObserverStop stopObserver(observer);
     FileBytes result;
     std::string& bytes = result.bytes;
     // The reported size is only a hint: the loops read what is there, in place first and then
-    // in chunks until the end or past the limit. A follower sees the place filled a step at a
+    // in chunks until the end or past the limit. An observer sees the place filled a step at a
     // time; the reserved place never moves meanwhile.
     const std::size_t expected = std::min(sizeHint, limit);
     const std::size_t step =
-        follower != nullptr ? kFollowedStep : std::max<std::size_t>(expected, 1);
+        observer != nullptr ? kFollowedStep : std::max<std::size_t>(expected, 1);
     bytes.reserve(expected);
     PagesAhead pages(bytes);
     std::size_t used = 0;
@@ -147,11 +147,11 @@ FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadF
         if (used < bytes.size()) {
             break;
         }
-        if (follower != nullptr) {
-            follower->show(bytes.data(), used);
+        if (observer != nullptr) {
+            observer->show(bytes.data(), used);
         }
     }
-    stopFollower.now();
+    stopObserver.now();
     bytes.resize(used);
     std::array<char, 1 << 16> chunk{};
     for (;;) {
@@ -219,8 +219,8 @@ void ReadFollower::stop() {
     changed_.wait(lock, [&] { return !taking_; });
 }
 
-FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadFollower* follower) {
-    FollowerStop stopFollower(follower);
+FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer) {
+    ObserverStop stopObserver(observer);
     // A pipe would block the open and a device such as /dev/zero never ends: only files (and
     // folders, whose read gives the system's own reason) are opened.
     struct stat status {};
@@ -244,7 +244,7 @@ FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadFollower
     }
     try {
         FileBytes result =
-            readAll(file.get(), static_cast<std::size_t>(status.st_size), limit, follower);
+            readAll(file.get(), static_cast<std::size_t>(status.st_size), limit, observer);
         result.identity = {static_cast<std::uint64_t>(status.st_dev),
                            static_cast<std::uint64_t>(status.st_ino)};
         return result;

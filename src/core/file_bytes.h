@@ -23,18 +23,25 @@ struct FileBytes {
     FileIdentity identity{}; // of the file read, when ok
 };
 
-// Lets another thread work on a file's start while the rest is read: readFileBytes shows the
-// follower the bytes read so far, a step at a time, until it has read what the file held when
-// it was opened (or fails).
-class ReadFollower {
+// What readFileBytes shows the bytes read so far, a step at a time, until it has read what the
+// file held when it was opened (or fails); stop() comes before the bytes can move or go.
+class ReadObserver {
+public:
+    virtual ~ReadObserver() = default;
+    virtual void show(const char* bytes, std::size_t size) = 0;
+    virtual void stop() = 0;
+};
+
+// Lets another thread work on a file's start while the rest is read.
+class ReadFollower : public ReadObserver {
 public:
     // On the following thread: calls take(bytes so far) whenever more are in, and returns when
     // the reading has left the place the bytes are read into. take must not keep the view.
     void follow(const std::function<void(std::string_view)>& take);
 
     // On the reading thread. stop() returns once take has returned, so that the bytes may move.
-    void show(const char* bytes, std::size_t size);
-    void stop();
+    void show(const char* bytes, std::size_t size) override;
+    void stop() override;
 
 private:
     std::mutex mutex_;
@@ -48,10 +55,10 @@ private:
 // Reads a whole file into memory, opening it for reading only. A file of more than `limit`
 // bytes is refused ("File too large: ..."): the read stops there whatever size the system
 // reports, so that growing files and endless ones such as some /proc files end too. Running
-// out of memory is a reason like any other. A follower, if given, is stopped before this
+// out of memory is a reason like any other. An observer, if given, is stopped before this
 // returns.
 FileBytes readFileBytes(const std::string& path, std::size_t limit = kInputSizeLimit,
-                        ReadFollower* follower = nullptr);
+                        ReadObserver* observer = nullptr);
 
 // "Could not open " + path + ": " + reason: what the user is told about an unreadable file.
 std::string couldNotOpenText(const std::string& path, const std::string& reason);

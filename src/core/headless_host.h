@@ -16,6 +16,7 @@ public:
     void flashPleaseWait() override {}
     void enableButtons() override {}
     void appendRows(AddressRows rows) override;
+    void expectRows(std::size_t count) override { rows_.reserve(rows_.size() + count); }
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     LoadLists& lists() override { return lists_; }
 

@@ -23,6 +23,10 @@ public:
     virtual void flashPleaseWait() = 0;            // the reading notice: two texts, two waits
     virtual void enableButtons() = 0;              // Browse and Export usable again
     virtual void appendRows(AddressRows rows) = 0; // after the last row
+    virtual void expectRows(std::size_t) {}        // about so many rows are coming
+    // Whether a long loop should pause (wait) now, so that the window keeps answering: a window
+    // says so once a slice of time has passed since the last pause, a host without one never.
+    virtual bool pauseDue() const { return false; }
     virtual int rowCount() const = 0;
     virtual LoadLists& lists() = 0;
 

@@ -12,6 +12,8 @@ class ScratchList {
 public:
     void addItem(std::string text) { items_.push_back(std::move(text)); }
     const std::string& item(std::size_t index) const;
+    // The item's text, leaving an empty one in its place; past the end an empty text.
+    std::string take(std::size_t index);
     void removeItem(std::size_t index);
     std::size_t listCount() const { return items_.size(); }
     bool empty() const { return items_.empty(); }

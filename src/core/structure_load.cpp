@@ -3,7 +3,6 @@
 #include "core/cp1252.h"
 #include "core/display.h"
 #include "core/load_context.h"
-#include "core/pace.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -61,19 +60,31 @@ void addressKey(std::string_view utf8, std::string& key) {
     }
 }
 
-StructureAddresses::StructureAddresses(const LoadOptions& options) : options_(options) {}
+StructureAddresses::StructureAddresses(const LoadOptions& options, std::size_t fileSize)
+    : options_(options) {
+    // A real cache holds an address every few hundred bytes: sized up front, the keys are
+    // never rehashed; the cap keeps a huge file of junk from reserving much it will not use.
+    seen_.reserve(std::min(fileSize / 512, std::size_t{1} << 20));
+}
 
 void StructureAddresses::add(const Nk2ItemView& item) {
     forEachAddress(item, options_, [this](std::string_view name, std::string_view address) {
-        if (!address.empty() && seen_.insert(addressKey(address)).second) {
-            addresses_.push_back({std::string(name), std::string(address)});
+        if (address.empty()) {
+            return;
         }
+        addressKey(address, key_);
+        if (seen_.contains(key_)) {
+            return;
+        }
+        auto* kept = static_cast<char*>(keyMemory_.allocate(key_.size(), 1));
+        std::copy(key_.begin(), key_.end(), kept);
+        seen_.insert({kept, key_.size()});
+        addresses_.push_back({std::string(name), std::string(address)});
     });
 }
 
-std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
-                                             const LoadOptions& options) {
-    StructureAddresses addresses(options);
+NamedAddresses structureAddresses(const Nk2Structure& structure, const LoadOptions& options) {
+    StructureAddresses addresses(options, 0);
     for (const Nk2Item& item : structure.items) {
         addresses.add({item.displayName, item.type, item.address, item.smtpAddress});
     }
@@ -126,7 +137,8 @@ void StructureCellKeys::add(std::string_view name, std::string_view address) {
     if (cellIsWholeAddress(name, address)) {
         ++use.cells;
     } else {
-        addressKey(loadedRow(0, name, address, AddressForm::Utf8).address, scratch_);
+        addressKey(loadedRow(0, std::string(name), std::string(address), AddressForm::Utf8).address,
+                   scratch_);
         ++useOf(scratch_).cells;
     }
 }
@@ -168,29 +180,44 @@ std::size_t missedAddressCount(std::string_view file, const LoadOptions& options
     return cellKeys.missedAmong(addressKeys(shown));
 }
 
-Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,
-                              LoaderHost& host) {
+StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptions& options,
+                                     LoaderHost& host) {
     LoadContext load(fileBytes, host);
     host.setBusy(true);
     load.showStatus(BannerMessage::LoadingFile);
-    StructureAddresses addresses(options);
+    StructureAddresses addresses(options, fileBytes.size());
     Nk2ItemReader reader([&addresses](const Nk2ItemView& item) { addresses.add(item); });
     // Read a step at a time, so that the window answers while a huge file is read.
     constexpr std::size_t kReadStep = std::size_t{1} << 18;
-    Pace pace;
     for (std::size_t end = kReadStep; end < fileBytes.size(); end += kReadStep) {
         reader.readOn(fileBytes.substr(0, end));
-        if (pace.due()) {
+        if (host.pauseDue()) {
             host.wait(WaitTicks(1));
         }
     }
     Nk2Structure structure = std::move(reader).finish(fileBytes);
-    for (NamedAddress& entry : std::move(addresses).take()) {
+    return {std::move(structure), std::move(addresses).take()};
+}
+
+void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {
+    LoadContext load({}, host);
+    while (!addresses.empty()) {
+        NamedAddress& entry = addresses.front();
         load.lists.addresses.addItem(std::move(entry.address));
         load.lists.names.addItem(std::move(entry.name));
+        addresses.pop_front();
+        if (host.pauseDue()) {
+            host.wait(WaitTicks(1));
+        }
     }
     closingStep(load, AddressForm::Utf8, Pacing::Batched);
-    return structure;
+}
+
+Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,
+                              LoaderHost& host) {
+    StructureRead read = readStructureAddresses(fileBytes, options, host);
+    appendStructureAddresses(std::move(read.addresses), host);
+    return std::move(read.structure);
 }
 
 } // namespace quillet::core

@@ -6,6 +6,7 @@
 #include "core/nk2_structure.h"
 
 #include <cstddef>
+#include <deque>
 #include <memory_resource>
 #include <optional>
 #include <span>
@@ -23,25 +24,33 @@ struct NamedAddress {
     std::string name;
     std::string address;
 };
+// Kept in blocks: a huge cache's list grows without ever being copied whole.
+using NamedAddresses = std::deque<NamedAddress>;
 
 // The addresses of the chosen types, one per distinct address without regard to letter case,
 // each with the name of the first item that holds it, gathered item by item. An Exchange item
 // gives its Exchange address and, when it holds one, its SMTP address.
 class StructureAddresses {
 public:
-    explicit StructureAddresses(const LoadOptions& options);
+    // For a file of about fileSize bytes.
+    StructureAddresses(const LoadOptions& options, std::size_t fileSize);
+    StructureAddresses(const StructureAddresses&) = delete;
+    StructureAddresses& operator=(const StructureAddresses&) = delete;
+
     void add(const Nk2ItemView& item);
-    std::vector<NamedAddress> take() && { return std::move(addresses_); }
+    NamedAddresses take() && { return std::move(addresses_); }
 
 private:
     LoadOptions options_;
-    std::unordered_set<std::string> seen_; // address keys
-    std::vector<NamedAddress> addresses_;
+    // The keys of the addresses gathered, in one block of memory given back at once.
+    std::pmr::monotonic_buffer_resource keyMemory_;
+    std::pmr::unordered_set<std::string_view> seen_{&keyMemory_};
+    std::string key_;
+    NamedAddresses addresses_;
 };
 
 // The same for a whole reading.
-std::vector<NamedAddress> structureAddresses(const Nk2Structure& structure,
-                                             const LoadOptions& options);
+NamedAddresses structureAddresses(const Nk2Structure& structure, const LoadOptions& options);
 
 // The key under which two addresses are the same: letters folded by Windows-1252 rules where
 // the text is Windows-1252, else ASCII letters lower-cased.
@@ -102,9 +111,21 @@ private:
 // The keys of the rows' address cells.
 AddressKeys addressKeys(std::span<const AddressRow> rows);
 
-// Reads the file by its structure and appends its addresses through the host, as the closing
-// step of Browse does (same banners, numbering on from the rows there are). Returns the
-// reading, so the caller can tell where an incomplete one stopped.
+// Reads the file by its structure, a step at a time with a pause now and then, and gathers the
+// addresses of the chosen types; the host shows that the file is loading. The reading says
+// where an incomplete one stopped.
+struct StructureRead {
+    Nk2Structure structure;
+    NamedAddresses addresses;
+};
+StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptions& options,
+                                     LoaderHost& host);
+
+// Appends them through the host as the closing step of Browse does (same banners, numbering on
+// from the rows there are), a batch at a time.
+void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host);
+
+// Both, for a file whose bytes are kept meanwhile.
 Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,
                               LoaderHost& host);
 

@@ -47,6 +47,21 @@ QString initialFolder() {
     return found.endsWith(kPattern) ? found.chopped(kPattern.size()) : root;
 }
 
+// Lets the window answer while a large file is read: a pause between steps when one is due.
+class PacedRead : public core::ReadObserver {
+public:
+    explicit PacedRead(core::LoaderHost& host) : host_(host) {}
+    void show(const char*, std::size_t) override {
+        if (host_.pauseDue()) {
+            host_.wait(core::WaitTicks(1));
+        }
+    }
+    void stop() override {}
+
+private:
+    core::LoaderHost& host_;
+};
+
 } // namespace
 
 // Marks the load as running for the life of one Browse operation.
@@ -81,8 +96,8 @@ Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), cont
 }
 
 void Browse::withDialog() {
-    withDialog([this](std::string_view fileBytes, const core::LoadOptions& options,
-                      core::LoaderHost& host) { scan(fileBytes, options, host); });
+    withDialog([this](std::string fileBytes, const core::LoadOptions& options,
+                      core::LoaderHost& host) { scan(std::move(fileBytes), options, host); });
 }
 
 void Browse::withDialog(const Reading& reading) {
@@ -124,8 +139,9 @@ void Browse::fileNamed(const QByteArray& localName) {
     const RunningFlag running(running_);
     const GridFocusAtEnd gridFocus(controls_);
     if (start()) {
-        load(localName, [this](std::string_view fileBytes, const core::LoadOptions& options,
-                               core::LoaderHost& host) { scan(fileBytes, options, host); });
+        load(localName,
+             [this](std::string fileBytes, const core::LoadOptions& options,
+                    core::LoaderHost& host) { scan(std::move(fileBytes), options, host); });
     }
 }
 
@@ -151,7 +167,9 @@ void Browse::load(const QByteArray& localName, const Reading& reading) {
     TableLoaderHost host(controls_);
     controls_.banner.setMessage(core::BannerMessage::ClickBrowse);
     const QString path = QFile::decodeName(localName);
-    const core::FileBytes file = core::readFileBytes(localName.toStdString());
+    PacedRead pacing(host);
+    core::FileBytes file =
+        core::readFileBytes(localName.toStdString(), core::kInputSizeLimit, &pacing);
     if (!file.ok) {
         core::finishWithoutFile(host);
         // After the closing step, which writes the banner last: this way the reason stays.
@@ -162,7 +180,7 @@ void Browse::load(const QByteArray& localName, const Reading& reading) {
     controls_.table.loadedFiles().push_back(file.identity);
     loadingPath_ = path;
     try {
-        reading(file.bytes, loadOptions(controls_), host);
+        reading(std::move(file.bytes), loadOptions(controls_), host);
     } catch (const std::bad_alloc&) {
         // The rows loaded so far stay; the closing step gives the buttons back.
         core::finishWithoutFile(host);
@@ -171,7 +189,7 @@ void Browse::load(const QByteArray& localName, const Reading& reading) {
     }
 }
 
-void Browse::scan(std::string_view fileBytes, const core::LoadOptions& options,
+void Browse::scan(std::string fileBytes, const core::LoadOptions& options,
                   core::LoaderHost& host) const {
     const int rowsBefore = controls_.table.grid().rows();
     core::loadNk2(fileBytes, options, host);

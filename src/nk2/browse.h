@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace quillet::nk2 {
@@ -19,9 +20,10 @@ class Browse : public QObject {
     Q_OBJECT
 
 public:
-    // What is done with the chosen file's bytes once read: by default Browse's scan.
-    using Reading = std::function<void(std::string_view fileBytes, const core::LoadOptions&,
-                                       core::LoaderHost&)>;
+    // What is done with the chosen file's bytes once read, which it then owns: by default
+    // Browse's scan.
+    using Reading =
+        std::function<void(std::string fileBytes, const core::LoadOptions&, core::LoaderHost&)>;
     // Runs after each scan, once its closing step is done, with the same bytes and options.
     using AfterScan = std::function<void(std::string_view fileBytes, const core::LoadOptions&)>;
 
@@ -53,7 +55,7 @@ private:
 
     bool start();
     void load(const QByteArray& localName, const Reading& reading);
-    void scan(std::string_view fileBytes, const core::LoadOptions& options,
+    void scan(std::string fileBytes, const core::LoadOptions& options,
               core::LoaderHost& host) const;
 
     BrowseControls controls_;

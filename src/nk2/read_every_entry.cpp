@@ -27,13 +27,19 @@ ReadEveryEntry::ReadEveryEntry(const BrowseControls& controls, Browse& browse,
 }
 
 void ReadEveryEntry::withDialog() {
-    browse_.withDialog([this](std::string_view fileBytes, const core::LoadOptions& options,
-                              core::LoaderHost& host) { read(fileBytes, options, host); });
+    browse_.withDialog(
+        [this](std::string fileBytes, const core::LoadOptions& options, core::LoaderHost& host) {
+            read(std::move(fileBytes), options, host);
+        });
 }
 
-void ReadEveryEntry::read(std::string_view fileBytes, const core::LoadOptions& options,
+void ReadEveryEntry::read(std::string fileBytes, const core::LoadOptions& options,
                           core::LoaderHost& host) {
-    const core::Nk2Structure structure = core::loadNk2Structure(fileBytes, options, host);
+    core::StructureRead read = core::readStructureAddresses(fileBytes, options, host);
+    // The rows need the file no more: a huge cache's bytes go before its rows are made.
+    std::string().swap(fileBytes);
+    core::appendStructureAddresses(std::move(read.addresses), host);
+    const core::Nk2Structure& structure = read.structure;
     if (!structure.complete) {
         // After the closing step, which writes the banner last: this way the reason stays.
         controls_.banner.setMessage(

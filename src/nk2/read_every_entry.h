@@ -3,6 +3,7 @@
 #include "nk2/browse_controls.h"
 
 #include <QObject>
+#include <string>
 #include <string_view>
 
 class QAction;
@@ -30,7 +31,7 @@ public:
     void withDialog();
 
 private:
-    void read(std::string_view fileBytes, const core::LoadOptions& options, core::LoaderHost& host);
+    void read(std::string fileBytes, const core::LoadOptions& options, core::LoaderHost& host);
     void tellWhatTheScanMissed(std::string_view fileBytes, const core::LoadOptions& options);
 
     BrowseControls controls_;

@@ -30,6 +30,11 @@ void TableLoaderHost::setEntryCount(long count) {
 
 void TableLoaderHost::wait(core::WaitTicks pause) {
     platform::wait(pause);
+    lastPause_ = std::chrono::steady_clock::now();
+}
+
+bool TableLoaderHost::pauseDue() const {
+    return std::chrono::steady_clock::now() - lastPause_ >= kSlice;
 }
 
 void TableLoaderHost::setBusy(bool busy) {
@@ -57,6 +62,10 @@ void TableLoaderHost::enableButtons() {
 
 void TableLoaderHost::appendRows(core::AddressRows rows) {
     controls_.table.grid().addresses().append(std::move(rows));
+}
+
+void TableLoaderHost::expectRows(std::size_t count) {
+    controls_.table.grid().addresses().reserve(count);
 }
 
 int TableLoaderHost::rowCount() const {

@@ -4,6 +4,8 @@
 #include "nk2/browse_controls.h"
 #include "nk2/repaint_throttle.h"
 
+#include <chrono>
+
 namespace quillet::nk2 {
 
 // The loader's host in the main window: the banner, the entry count, the grid and the working
@@ -24,6 +26,11 @@ public:
     void flashPleaseWait() override;
     void enableButtons() override;
     void appendRows(core::AddressRows rows) override;
+    void expectRows(std::size_t count) override;
+    bool pauseDue() const override;
+
+    // The longest a load works before it pauses for the window.
+    static constexpr std::chrono::milliseconds kSlice{25};
     int rowCount() const override;
     core::LoadLists& lists() override;
 
@@ -31,6 +38,7 @@ private:
     const BrowseControls& controls_;
     bool busyShown_ = false; // our override cursor is on the stack (at most one at a time)
     RepaintThrottle repaints_;
+    std::chrono::steady_clock::time_point lastPause_ = std::chrono::steady_clock::now();
 };
 
 } // namespace quillet::nk2

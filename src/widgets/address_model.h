@@ -29,6 +29,7 @@ public:
     void setText(int row, core::Column column, const QString& text);
 
     void append(core::AddressRows rows);
+    void reserve(std::size_t more) { rows_.reserve(rows_.size() + more); }
     void remove(int row); // outside the list: nothing
     void clear();
 

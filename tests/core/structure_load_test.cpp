@@ -71,6 +71,26 @@ TEST(StructureLoad, AppendsEveryEntryOnceWithItsNameAndNumbersOn) {
     EXPECT_TRUE(host.lists().names.empty());
 }
 
+// A window pauses the reading and the closing step whenever it likes; what arrives is the same.
+TEST(StructureLoad, PausesChangeNothingButThePauses) {
+    class PausingHost : public RecordingHost {
+    public:
+        bool pauseDue() const override { return true; }
+    };
+    const std::string file = nk2File(quillet::testdata::realisticEntries(3000, 800, 3));
+    RecordingHost steady;
+    PausingHost pausing;
+    for (RecordingHost* host : {&steady, static_cast<RecordingHost*>(&pausing)}) {
+        host->appendRow(quillet::core::rowFromText("1\tAlready\tthere@example.org\t"));
+        loadNk2Structure(file, kBoth, *host);
+    }
+    ASSERT_EQ(pausing.rows().size(), 3801u);
+    EXPECT_EQ(pausing.rows(), steady.rows());
+    EXPECT_EQ(pausing.messages().back(), "Displaying List: 100% done.");
+    EXPECT_EQ(pausing.lastEntryCount(), 3801);
+    EXPECT_GT(pausing.waits(), steady.waits() + 3800);
+}
+
 TEST(StructureLoad, CountsTheAddressesTheScanDidNotFind) {
     // Enough Exchange markers to use up the scans' shared step budget.
     const auto entries = quillet::testdata::realisticEntries(6000, 3200, 21);
