@@ -21,6 +21,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace quillet::cli {
@@ -47,6 +48,29 @@ core::FileBytes readInput(const std::string& path, core::ReadFollower* follower)
                        : core::readFileBytes(path, core::kInputSizeLimit, follower);
 }
 
+// Appends the scan's rows for the addresses that the rows from `first` on lack (letter case
+// aside), numbered on after them; returns how many.
+std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& options,
+                           core::HeadlessHost& loaded, std::size_t first) {
+    core::HeadlessHost scanned;
+    core::loadNk2(bytes, options, scanned);
+    std::unordered_set<std::string> have;
+    for (const core::AddressRow& row : std::span(loaded.rows()).subspan(first)) {
+        have.insert(core::addressKey(row.address));
+    }
+    core::AddressRows extra;
+    for (const core::AddressRow& row : scanned.rows()) {
+        if (!row.address.empty() && have.insert(core::addressKey(row.address)).second) {
+            extra.push_back(row);
+            extra.back().number =
+                std::to_string(loaded.rowCount() + static_cast<int>(extra.size()));
+        }
+    }
+    const std::size_t added = extra.size();
+    loaded.appendRows(std::move(extra));
+    return added;
+}
+
 // Counts whose threads give their memory back while the run goes on.
 using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 
@@ -71,13 +95,34 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     }
     inputs.push_back(file.identity);
     if (!structure) {
+        const std::size_t first = loaded.rows().size();
         core::StructureRead read = core::readStructureAddresses(file.bytes, options.load, loaded);
-        // The rows need the file no more: its bytes go before the rows are made.
-        std::string().swap(file.bytes);
-        core::appendStructureAddresses(std::move(read.addresses), loaded);
-        if (!read.structure.complete) {
-            warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
+        const bool scanHelps = options.read == ReadMode::Auto && !read.structure.complete;
+        if (!scanHelps) {
+            // The rows need the file no more: its bytes go before the rows are made.
+            std::string().swap(file.bytes);
         }
+        core::appendStructureAddresses(std::move(read.addresses), loaded);
+        if (read.structure.leftOutTooLong > 0) {
+            warning(err) << path << ": " << read.structure.leftOutTooLong
+                         << " entries with an address longer than " << core::kStructureTextLimit
+                         << " bytes were left out\n";
+        }
+        if (!scanHelps) {
+            if (!read.structure.complete) {
+                warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
+            }
+            return 0;
+        }
+        const std::size_t added = addScannedRows(file.bytes, options.load, loaded, first);
+        if (added == 0 && !read.structure.signature) {
+            return 0; // no layout and nothing scanned: the file is named as one without addresses
+        }
+        warning(err) << path << ": "
+                     << (read.structure.signature ? core::structureProblemText(read.structure)
+                                                  : std::string("not an NK2 file by its layout."))
+                     << " The scan added " << added << (added == 1 ? " address" : " addresses")
+                     << " the layout did not give.\n";
         return 0;
     }
     structure->fileRead(file.bytes);

@@ -100,7 +100,10 @@ protected:
     // What the converter writes for the same NK2 file.
     QByteArray convertedExport(const QString& path) {
         QProcess convert;
-        convert.start(QStringLiteral(QUILLET_CONVERT), {QStringLiteral("-o"), path, nk2});
+        // Browse's rows, as the window has loaded them.
+        convert.start(
+            QStringLiteral(QUILLET_CONVERT),
+            {QStringLiteral("--read"), QStringLiteral("scan"), QStringLiteral("-o"), path, nk2});
         EXPECT_TRUE(convert.waitForFinished(30000));
         EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
         return bytesOf(path);
