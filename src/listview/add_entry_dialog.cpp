@@ -46,9 +46,13 @@ void AddEntryDialog::add() {
     // Taken as typed: no trimming and no checks, so an empty entry is allowed and a tab in a
     // box moves the rest of the row one column on.
     widgets::AddressGrid& grid = table_.grid();
-    grid.addresses().append(
-        {core::rowOf(std::to_string(grid.rows() + 1), nameEdit_->text().toStdString(),
-                     addressEdit_->text().toStdString())});
+    core::AddressRow row =
+        core::rowOf(std::to_string(grid.rows() + 1), nameEdit_->text().toStdString(),
+                    addressEdit_->text().toStdString());
+    row.byHand = true;
+    core::AddressRows added;
+    added.push_back(std::move(row));
+    grid.addresses().append(std::move(added));
     table_.setEntryCount(grid.rows());
     table_.markEdited();
     hideAndEmpty();
