@@ -43,9 +43,10 @@ std::string listText(std::span<const core::AddressRow> rows) {
 
 // The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
 // they are read.
-core::FileBytes readInput(const std::string& path, core::ReadFollower* follower) {
+core::FileBytes readInput(const std::string& path, const InputReading& reading,
+                          core::ReadFollower* follower) {
     return path == "-" ? readWholeStream(stdin)
-                       : core::readFileBytes(path, core::kInputSizeLimit, follower);
+                       : core::readFileBytes(path, reading.limit, follower, reading.source);
 }
 
 // Appends the scan's rows for the addresses that the rows from `first` on lack (letter case
@@ -78,8 +79,9 @@ using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 // left out that the file's structure holds (none for a structural reading, which says on err
 // where a damaged file stopped it), or nothing when the input could not be read.
 std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
-                                     core::HeadlessHost& loaded, core::FileIdentities& inputs,
-                                     FinishingCounts& finishing, std::ostream& err) {
+                                     const InputReading& reading, core::HeadlessHost& loaded,
+                                     core::FileIdentities& inputs, FinishingCounts& finishing,
+                                     std::ostream& err) {
     core::FileBytes file; // outlives the count's reading of it
     std::unique_ptr<StructureCount> structure;
     if (options.read == ReadMode::Scan) {
@@ -88,7 +90,7 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
         structure = std::make_unique<StructureCount>(options.load,
                                                      unknown ? 0 : static_cast<std::size_t>(size));
     }
-    file = readInput(path, structure ? &structure->follower() : nullptr);
+    file = readInput(path, reading, structure ? &structure->follower() : nullptr);
     if (!file.ok) {
         problem(err) << core::couldNotOpenText(path, file.reason) << "\n";
         return std::nullopt;
@@ -137,7 +139,8 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
 // Reads and loads the files one at a time, so that only one is in memory at once, then prints
 // or exports the rows; an unreadable file stops the run before anything is written, and so does
 // a run in which no file gave an address.
-int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+int convert(const ConvertOptions& options, const InputReading& reading, std::ostream& out,
+            std::ostream& err) {
     FinishingCounts finishing;
     core::HeadlessHost loaded;
     core::FileIdentities inputs;
@@ -145,7 +148,7 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
     for (const std::string& path : options.inputs) {
         const std::size_t rowsBefore = loaded.rows().size();
         const std::optional<std::size_t> missedHere =
-            loadInput(path, options, loaded, inputs, finishing, err);
+            loadInput(path, options, reading, loaded, inputs, finishing, err);
         if (!missedHere) {
             return kExitUnreadableInput;
         }
@@ -170,7 +173,8 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
 
 } // namespace
 
-int runConverter(std::span<const char* const> arguments, std::ostream& out, std::ostream& err) {
+int runConverter(std::span<const char* const> arguments, std::ostream& out, std::ostream& err,
+                 const InputReading& reading) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.request) {
     case Request::Help:
@@ -195,7 +199,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     }
 
     try {
-        return convert(options, out, err);
+        return convert(options, reading, out, err);
     } catch (const std::bad_alloc&) {
         problem(err) << "not enough memory; nothing was written\n";
         return kExitOutOfMemory;

@@ -50,8 +50,8 @@ FileBytes failure(int error) {
 }
 
 FileBytes tooLarge(std::size_t limit) {
-    return failure("File too large: more than " + std::to_string(limit) +
-                   " bytes, far more than any NK2 file holds");
+    return failure("File too large: more than " + sizeText(limit) +
+                   ", far more than any NK2 file holds");
 }
 
 // Asks for huge pages for a freshly reserved buffer, then maps the pages of each stretch of it in
@@ -108,18 +108,20 @@ private:
 };
 
 // Reads up to size bytes, again after an interruption; returns how many came (0 at the end) or -1.
-ssize_t readSome(int descriptor, char* into, std::size_t size) {
+ssize_t readSome(const ReadSource& source, int descriptor, char* into, std::size_t size) {
     for (;;) {
-        const ssize_t got = ::read(descriptor, into, size);
+        const ssize_t got = source(descriptor, into, size);
         if (got >= 0 || errno != EINTR) {
             return got;
         }
     }
 }
 
-FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadObserver* observer) {
-    ObserverStop stopObserver(observer);
+FileBytes readAll(const ReadSource& source, int descriptor, std::size_t sizeHint, std::size_t limit,
+                  ReadObserver* observer) {
+    // Made before the guard, so that on an early return the observer stops before the bytes go.
     FileBytes result;
+    ObserverStop stopObserver(observer);
     std::string& bytes = result.bytes;
     // The reported size is only a hint: the loops read what is there, in place first and then
     // in chunks until the end or past the limit. An observer sees the place filled a step at a
@@ -135,7 +137,8 @@ FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadO
         pages.map(bytes.size(), end);
         bytes.resize(end);
         while (used < bytes.size()) {
-            const ssize_t got = readSome(descriptor, bytes.data() + used, bytes.size() - used);
+            const ssize_t got =
+                readSome(source, descriptor, bytes.data() + used, bytes.size() - used);
             if (got < 0) {
                 return failure(errno);
             }
@@ -156,7 +159,7 @@ FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadO
     std::array<char, 1 << 16> chunk{};
     for (;;) {
         // Whole chunks: some /proc files take no other read size.
-        const ssize_t got = readSome(descriptor, chunk.data(), chunk.size());
+        const ssize_t got = readSome(source, descriptor, chunk.data(), chunk.size());
         if (got < 0) {
             return failure(errno);
         }
@@ -219,7 +222,8 @@ void ReadFollower::stop() {
     changed_.wait(lock, [&] { return !taking_; });
 }
 
-FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer) {
+FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer,
+                        const ReadSource& source) {
     ObserverStop stopObserver(observer);
     // A pipe would block the open and a device such as /dev/zero never ends: only files (and
     // folders, whose read gives the system's own reason) are opened.
@@ -244,13 +248,25 @@ FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver
     }
     try {
         FileBytes result =
-            readAll(file.get(), static_cast<std::size_t>(status.st_size), limit, observer);
+            readAll(source, file.get(), static_cast<std::size_t>(status.st_size), limit, observer);
         result.identity = {static_cast<std::uint64_t>(status.st_dev),
                            static_cast<std::uint64_t>(status.st_ino)};
         return result;
     } catch (const std::bad_alloc&) {
         return failure("Not enough memory to read the file");
     }
+}
+
+std::string sizeText(std::size_t bytes) {
+    constexpr std::size_t kMebibyte = std::size_t{1} << 20;
+    constexpr std::size_t kGibibyte = std::size_t{1} << 30;
+    if (bytes >= kGibibyte && bytes % kGibibyte == 0) {
+        return std::to_string(bytes / kGibibyte) + " GiB";
+    }
+    if (bytes >= kMebibyte && bytes % kMebibyte == 0) {
+        return std::to_string(bytes / kMebibyte) + " MiB";
+    }
+    return std::to_string(bytes) + " bytes";
 }
 
 std::string couldNotOpenText(const std::string& path, const std::string& reason) {

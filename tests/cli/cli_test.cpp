@@ -1,11 +1,14 @@
 #include "cli/convert.h"
 #include "nk2_generator.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -60,7 +63,8 @@ protected:
     static std::string sample() { return QUILLET_EXAMPLES_DIR "/sample.nk2"; }
     static std::string file(const std::string& name) { return (dir_ / name).string(); }
 
-    static Result run(const std::vector<std::string>& arguments) {
+    static Result run(const std::vector<std::string>& arguments,
+                      const quillet::cli::InputReading& reading = {}) {
         std::vector<const char*> argv;
         for (const std::string& argument : arguments) {
             argv.push_back(argument.c_str());
@@ -68,7 +72,7 @@ protected:
         std::ostringstream out;
         std::ostringstream err;
         Result result;
-        result.status = quillet::cli::runConverter(argv, out, err);
+        result.status = quillet::cli::runConverter(argv, out, err, reading);
         result.out = out.str();
         result.err = err.str();
         return result;
@@ -335,6 +339,63 @@ TEST_F(ConverterTest, ScanWarnsWhenTheStructureHoldsMore) {
     const Result structure = run({"--list", "--read", "structure", file("large.nk2")});
     EXPECT_EQ(structure.err, "");
     EXPECT_EQ(lines(structure.out).size(), 6100u);
+}
+
+// The file's bytes up to `bytes`, then EIO, as from a failing disk.
+quillet::cli::InputReading failingAfter(std::size_t bytes) {
+    auto given = std::make_shared<std::size_t>(0);
+    return {[given, bytes](int descriptor, char* into, std::size_t size) -> ssize_t {
+        if (*given >= bytes) {
+            errno = EIO;
+            return -1;
+        }
+        const ssize_t got = ::read(descriptor, into, std::min(size, bytes - *given));
+        *given += static_cast<std::size_t>(std::max<ssize_t>(got, 0));
+        return got;
+    }};
+}
+
+// The file's bytes, then more for ever, as from a file that grows while it is read.
+quillet::cli::InputReading growingPast(std::size_t limit) {
+    return {[](int descriptor, char* into, std::size_t size) -> ssize_t {
+                const ssize_t got = ::read(descriptor, into, size);
+                if (got != 0) {
+                    return got;
+                }
+                std::fill_n(into, size, '\0');
+                return static_cast<ssize_t>(size);
+            },
+            limit};
+}
+
+TEST_F(ConverterTest, AReadFailingPartWayStopsTheRunWithItsReason) {
+    // Several of the follower's steps long, so that the structure count is part-way through.
+    const std::string big = file("big.nk2");
+    std::ofstream(big, std::ios::binary)
+        << quillet::testdata::nk2File(quillet::testdata::realisticEntries(6000, 6000, 5));
+    const std::size_t size = fs::file_size(big);
+    ASSERT_GT(size, std::size_t{2} << 20);
+    const std::string tooLarge = "File too large: more than " + std::to_string(size + (1 << 20));
+    const struct {
+        const char* mode;
+        quillet::cli::InputReading reading;
+        std::string reason;
+    } cases[] = {
+        {"scan", failingAfter(1 << 20), "Input/output error"},
+        {"structure", failingAfter(1 << 20), "Input/output error"},
+        {"scan", failingAfter(size - 1), "Input/output error"},
+        {"scan", growingPast(size + (1 << 20)), tooLarge},
+        {"structure", growingPast(size + (1 << 20)), tooLarge},
+    };
+    for (const auto& fault : cases) {
+        const Result result = run({"--read", fault.mode, "--list", big}, fault.reading);
+        EXPECT_EQ(result.status, 3) << fault.mode << " " << fault.reason;
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(
+            result.err.starts_with("quillet-convert: Could not open " + big + ": " + fault.reason))
+            << result.err;
+    }
+    fs::remove(big);
 }
 
 TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
