@@ -14,6 +14,7 @@
 #include "core/structure_load.h"
 #include "core/version.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -27,16 +28,19 @@
 namespace quillet::cli {
 namespace {
 
-// The rows as --list prints them by default: their four cells, tab-separated.
+// The rows as --list prints them by default: their four cells, tab-separated, each row on one
+// line (a CR or LF in a cell is written as a space).
 std::string listText(std::span<const core::AddressRow> rows) {
     std::string text;
     for (const core::AddressRow& row : rows) {
-        for (const std::string* cell : {&row.number, &row.name, &row.address}) {
+        for (const std::string* cell : {&row.number, &row.name, &row.address, &row.type}) {
+            const std::size_t start = text.size();
             text += *cell;
-            text += '\t';
+            std::replace_if(
+                text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                [](char c) { return c == '\r' || c == '\n'; }, ' ');
+            text += cell == &row.type ? '\n' : '\t';
         }
-        text += row.type;
-        text += '\n';
     }
     return text;
 }

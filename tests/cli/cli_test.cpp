@@ -398,6 +398,22 @@ TEST_F(ConverterTest, AReadFailingPartWayStopsTheRunWithItsReason) {
     fs::remove(big);
 }
 
+TEST_F(ConverterTest, ListKeepsEachRowOnOneLine) {
+    using quillet::testdata::smtpEntry;
+    std::ofstream(file("breaks.nk2"), std::ios::binary)
+        << quillet::testdata::nk2File({smtpEntry("Ann\r\nLee", "ann@example.org"),
+                                       smtpEntry("Bo\rKing\n", "bo@example.org", true)});
+    for (const char* mode : {"scan", "structure"}) {
+        const Result result = run({"--list", "--read", mode, file("breaks.nk2")});
+        EXPECT_EQ(result.status, 0) << mode;
+        EXPECT_EQ(result.out.find('\r'), std::string::npos) << mode;
+        const auto rows = lines(result.out);
+        ASSERT_EQ(rows.size(), 2u) << mode << result.out;
+        EXPECT_TRUE(rows[0].starts_with("1\tAnn  Lee\t")) << rows[0];
+        EXPECT_TRUE(rows[1].starts_with("2\tBo King \t")) << rows[1];
+    }
+}
+
 TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
     const Result fromFile = run({"--list", sample()});
     const Result piped = runBinary({"--list", "-"}, sample());
@@ -410,7 +426,7 @@ TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
     EXPECT_EQ(endless.status, 3);
     EXPECT_EQ(endless.out, "");
     EXPECT_EQ(endless.err,
-              "quillet-convert: Could not open -: Standard input holds more than 64 MB\n");
+              "quillet-convert: Could not open -: Standard input holds more than 64 MiB\n");
 }
 
 TEST_F(ConverterTest, JsonLinesEscapeEveryCharacterAJsonReaderNeedsEscaped) {
