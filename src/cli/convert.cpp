@@ -15,6 +15,7 @@
 #include "core/version.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -43,6 +44,21 @@ std::string listText(std::span<const core::AddressRow> rows) {
         }
     }
     return text;
+}
+
+// Prints the rows a batch at a time, as the contacts stream does: the whole list is never in
+// memory at once, and each batch reuses the memory of the one before.
+int printRows(std::span<const core::AddressRow> rows, bool json, std::ostream& out,
+              std::ostream& err) {
+    constexpr std::size_t kBatchRows = 256;
+    for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
+        const auto batch = rows.subspan(first, std::min(kBatchRows, rows.size() - first));
+        if (const int status = writeToStream(out, {json ? jsonLines(batch) : listText(batch)}, err);
+            status != kExitOk) {
+            return status;
+        }
+    }
+    return kExitOk;
 }
 
 // The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
@@ -170,7 +186,7 @@ int convert(const ConvertOptions& options, const InputReading& reading, std::ost
         return kExitNoAddresses;
     }
     if (options.list) {
-        return writeToStream(out, {options.jsonLines ? jsonLines(rows) : listText(rows)}, err);
+        return printRows(rows, options.jsonLines, out, err);
     }
     return writeExport(rows, options, inputs, out, err);
 }
