@@ -19,6 +19,7 @@
 #include "widgets/address_grid.h"
 #include "widgets/address_table.h"
 #include "widgets/object_names.h"
+#include "widgets/status_banner.h"
 #include "widgets/twips.h"
 
 #include <QAction>
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setScrollingClient(*this, *client);
 
     view_ = std::make_unique<MainWindowView>(*this, *client);
+    keepInSight(*this, *view_->statusBanner);
     wireWindowCommands();
     wireFeatures();
     fitToScreen(*this, *client);
