@@ -100,8 +100,8 @@ void MainWindow::wireFeatures() {
 
     // Export: the export button; picking a file type from the list (not typing one).
     exportCommand_ = std::make_unique<exporter::ExportCommand>(exporter::ExportCommand::Controls{
-        *this, v.addressGrid->addresses(), *v.fileTypeBox, *v.exportPathEdit, *v.statusBanner,
-        v.addressTable->loadedFiles()});
+        *this, v.addressGrid->addresses(), *v.fileTypeBox, *v.utf8Box, *v.exportPathEdit,
+        *v.statusBanner, v.addressTable->loadedFiles()});
     exporter::keepTypedText(*v.fileTypeBox);
     connect(v.exportButton, &QPushButton::clicked, this, [this] {
         if (exportCommand_->exportNow()) {
@@ -110,6 +110,8 @@ void MainWindow::wireFeatures() {
     });
     connect(v.fileTypeBox, &QComboBox::activated, this,
             [this] { exportCommand_->fileTypePicked(); });
+    connect(v.chooseExportFileButton, &QPushButton::clicked, this,
+            [this] { exportCommand_->chooseFile(); });
 
     // The list: grid click and search, the list controls, the Edit menu.
     gridSearch_ = std::make_unique<listview::GridSearch>(listview::GridSearch::Controls{

@@ -155,7 +155,7 @@ TEST_F(Road, LoadEditAndExport) {
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
               QStringLiteral("File successfully written to ") + windowFile +
                   QStringLiteral(" (3 entries had characters that Windows-1252 cannot hold, "
-                                 "written as \"?\")"));
+                                 "written as \"?\"; tick UTF-8 or export as VCF to keep them)"));
     EXPECT_EQ(bytesOf(windowFile), convertedExport(out.filePath(QStringLiteral("cli.csv"))));
 
     clickCell(2, 1);
