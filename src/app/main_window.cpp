@@ -129,6 +129,20 @@ void MainWindow::wireFeatures() {
     connect(v.removeButton, &QPushButton::clicked, this, [this] { listCommands_->remove(); });
     connect(v.clearButton, &QPushButton::clicked, this, [this] { listCommands_->clear(); });
     connect(v.clearAction, &QAction::triggered, this, [this] { listCommands_->clear(); });
+    // The grid's own keys for the buttons beside it: only while it has the focus.
+    const auto gridKey = [this, &v](const QKeySequence& keys,
+                                    void (listview::ListCommands::*command)()) {
+        auto* shortcut = new QShortcut(keys, v.addressGrid);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { (listCommands_.get()->*command)(); });
+    };
+    gridKey(QKeySequence(Qt::Key_Delete), &listview::ListCommands::remove);
+    gridKey(QKeySequence(Qt::Key_Return), &listview::ListCommands::edit);
+    gridKey(QKeySequence(Qt::Key_Enter), &listview::ListCommands::edit);
+    gridKey(QKeySequence(Qt::Key_F2), &listview::ListCommands::edit);
+    connect(v.addressGrid, &QAbstractItemView::doubleClicked, this,
+            [this] { listCommands_->edit(); });
 
     clipboardCommands_ = std::make_unique<listview::ClipboardCommands>(
         listview::ClipboardCommands::Controls{*this, *v.exportPathEdit, *v.searchEdit,
