@@ -22,9 +22,10 @@ AddEntryDialog::AddEntryDialog(QWidget& window, widgets::AddressTable& table)
     frameDialog(*this, names::addEntryDialog, QStringLiteral("Add name and e-mail address"), 5865,
                 2175);
     greyLabel(*this, "newNameLabel", QStringLiteral("Name:"), 120, 120, 615, 255);
-    nameEdit_ = textBox(*this, names::newNameEdit, 120, 360, 5655, 390);
+    nameEdit_ = textBox(*this, names::newNameEdit, QStringLiteral("Name"), 120, 360, 5655, 390);
     greyLabel(*this, "newAddressLabel", QStringLiteral("E-mail Address:"), 120, 840, 1455, 255);
-    addressEdit_ = textBox(*this, names::newAddressEdit, 120, 1080, 5655, 375);
+    addressEdit_ = textBox(*this, names::newAddressEdit, QStringLiteral("E-mail Address"), 120,
+                           1080, 5655, 375);
     auto* addButton =
         button(*this, names::confirmAddButton, QStringLiteral("Add"), 120, 1680, 2775, 375);
     auto* cancelButton =

@@ -29,6 +29,7 @@ ReadEveryEntry::ReadEveryEntry(const BrowseControls& controls, Browse& browse,
 
 void ReadEveryEntry::withDialog() {
     browse_.withDialog(
+        QStringLiteral("Choose the NK2 file to read entry by entry."),
         [this](std::string fileBytes, const core::LoadOptions& options, core::LoaderHost& host) {
             read(std::move(fileBytes), options, host);
         });
