@@ -1,5 +1,7 @@
 #include "core/address_row.h"
 
+#include "core/cp1252.h"
+
 #include <array>
 
 namespace quillet::core {
@@ -53,6 +55,29 @@ AddressRow rowOf(std::string number, std::string name, std::string address) {
     }
     joined += '\t';
     return rowFromText(joined);
+}
+
+std::string addressKey(std::string_view utf8) {
+    std::string key;
+    addressKey(utf8, key);
+    return key;
+}
+
+void addressKey(std::string_view utf8, std::string& key) {
+    // ASCII is the same in both encodings, and both fold its letters alike.
+    if (!isAscii(utf8)) {
+        const std::string bytes = encodeCp1252(utf8);
+        if (decodeCp1252(bytes) == utf8) {
+            key = foldCaseCp1252(bytes);
+            return;
+        }
+    }
+    key.assign(utf8);
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
 }
 
 } // namespace quillet::core

@@ -25,6 +25,11 @@ struct AddressRow {
 };
 using AddressRows = std::vector<AddressRow>;
 
+// The key under which two addresses are the same: letters folded by Windows-1252 rules where
+// the text is Windows-1252, else ASCII letters lower-cased.
+std::string addressKey(std::string_view utf8);
+void addressKey(std::string_view utf8, std::string& key); // into key's buffer
+
 // The text up to its first NUL.
 std::string_view cutAtNul(std::string_view text);
 

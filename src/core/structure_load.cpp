@@ -41,29 +41,6 @@ std::string_view typeText(AddressType type) {
     return type == AddressType::Exchange ? "EX" : "SMTP";
 }
 
-std::string addressKey(std::string_view utf8) {
-    std::string key;
-    addressKey(utf8, key);
-    return key;
-}
-
-void addressKey(std::string_view utf8, std::string& key) {
-    // ASCII is the same in both encodings, and both fold its letters alike.
-    if (!isAscii(utf8)) {
-        const std::string bytes = encodeCp1252(utf8);
-        if (decodeCp1252(bytes) == utf8) {
-            key = foldCaseCp1252(bytes);
-            return;
-        }
-    }
-    key.assign(utf8);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-}
-
 StructureAddresses::StructureAddresses(const LoadOptions& options, std::size_t fileSize)
     : options_(options) {
     // A real cache holds an address every few hundred bytes: sized up front, the keys are

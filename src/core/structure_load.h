@@ -56,11 +56,6 @@ private:
 // The same for a whole reading.
 NamedAddresses structureAddresses(const Nk2Structure& structure, const LoadOptions& options);
 
-// The key under which two addresses are the same: letters folded by Windows-1252 rules where
-// the text is Windows-1252, else ASCII letters lower-cased.
-std::string addressKey(std::string_view utf8);
-void addressKey(std::string_view utf8, std::string& key); // into key's buffer
-
 // How many of the addresses structureAddresses gives for the file are not among the address
 // cells of `shown`, each taken as the grid would show its row and compared by addressKey.
 std::size_t missedAddressCount(std::string_view file, const LoadOptions& options,

@@ -1,5 +1,8 @@
 #include "core/vcard_layout.h"
 
+#include "core/address_row.h"
+#include "core/name_uuid.h"
+
 namespace quillet::core {
 namespace {
 
@@ -24,6 +27,9 @@ void appendCard(std::string& out, std::string_view name, std::string_view addres
     // would be guesswork for most of the world's names.
     out += foldedVcardLine("N:" + shownName + ";;;;");
     out += foldedVcardLine("EMAIL;TYPE=INTERNET:" + escapedVcardText(address));
+    // The same address gives the same card on every export, so that an address book updates
+    // the card it has instead of adding another.
+    out += "UID:urn:uuid:" + nameUuid(addressKey(address)) + "\r\n";
     out += "END:VCARD\r\n";
 }
 

@@ -451,7 +451,7 @@ TEST_F(ConverterTest, VcardExportLeavesOutAndCountsRowsWithoutAnInternetAddress)
     EXPECT_EQ(all.err,
               "quillet-convert: 3 rows without an Internet address left out of the vCard export\n");
     const auto out = lines(all.out);
-    ASSERT_EQ(out.size(), 9u * 6);
+    ASSERT_EQ(out.size(), 9u * 7);
     EXPECT_EQ(out[0], "BEGIN:VCARD\r");
     EXPECT_EQ(out[2], "FN:Mary Smith\r");
     EXPECT_EQ(out[4], "EMAIL;TYPE=INTERNET:MARY.SMITH@EXAMPLE.ORG\r");

@@ -33,14 +33,27 @@ TEST(VcardLayout, OneCardPerInternetAddressWithTheNameOrTheAddressShown) {
     const VcardExport cards = vcardExport(rows);
     EXPECT_EQ(cards.cards, 3u);
     EXPECT_EQ(cards.leftOut, 2u);
+    // The UID is the same for an address in any letter case.
+    const auto uid = [](const char* address) {
+        const std::string card = vcardExport({{{"", address, ""}}}).text;
+        const std::size_t at = card.find("UID:");
+        return card.substr(at, card.find("\r\n", at) - at);
+    };
+    EXPECT_EQ(uid("MARY@EXAMPLE.ORG"), uid("mary@example.org"));
+    EXPECT_NE(uid("MARY@EXAMPLE.ORG"), uid("x@y"));
     EXPECT_EQ(cards.text, "BEGIN:VCARD\r\nVERSION:3.0\r\n"
                           "FN:Mary Smith\r\nN:Mary Smith;;;;\r\n"
-                          "EMAIL;TYPE=INTERNET:MARY@EXAMPLE.ORG\r\nEND:VCARD\r\n"
-                          "BEGIN:VCARD\r\nVERSION:3.0\r\n"
-                          "FN:nameless@example.org\r\nN:nameless@example.org;;;;\r\n"
-                          "EMAIL;TYPE=INTERNET:nameless@example.org\r\nEND:VCARD\r\n"
-                          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:x@y\r\nN:x@y;;;;\r\n"
-                          "EMAIL;TYPE=INTERNET:x@y\r\nEND:VCARD\r\n");
+                          "EMAIL;TYPE=INTERNET:MARY@EXAMPLE.ORG\r\n" +
+                              uid("mary@example.org") +
+                              "\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\n"
+                              "FN:nameless@example.org\r\nN:nameless@example.org;;;;\r\n"
+                              "EMAIL;TYPE=INTERNET:nameless@example.org\r\n" +
+                              uid("nameless@example.org") +
+                              "\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:x@y\r\nN:x@y;;;;\r\n"
+                              "EMAIL;TYPE=INTERNET:x@y\r\n" +
+                              uid("x@y") + "\r\nEND:VCARD\r\n");
     EXPECT_EQ(vcardExport({}).text, "");
 }
 

@@ -1,3 +1,4 @@
+#include "core/name_uuid.h"
 #include "export_window.h"
 #include "platform/file_dialog.h"
 #include "support/grid_cells.h"
@@ -95,7 +96,9 @@ TEST_F(VcardExport, PickingVcfProposesAVcfFileAndFailuresWriteNothing) {
     exportTo(path);
     EXPECT_EQ(banner(), "File successfully written to " + path);
     EXPECT_EQ(bytesOf(path), "kept\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nN:Ann;;;;\r\n"
-                             "EMAIL;TYPE=INTERNET:ann@x.org\r\nEND:VCARD\r\n");
+                             "EMAIL;TYPE=INTERNET:ann@x.org\r\nUID:urn:uuid:" +
+                                 QByteArray::fromStdString(quillet::core::nameUuid("ann@x.org")) +
+                                 "\r\nEND:VCARD\r\n");
 }
 
 } // namespace
