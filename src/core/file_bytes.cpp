@@ -1,17 +1,15 @@
 #include "core/file_bytes.h"
 
+#include "core/os/input_file.h"
+
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace quillet::core {
@@ -21,32 +19,10 @@ namespace {
 // more a follower takes at a time.
 constexpr std::size_t kFollowedStep = std::size_t{256} << 10;
 
-class ReadDescriptor {
-public:
-    explicit ReadDescriptor(const std::string& path)
-        : descriptor_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
-    ~ReadDescriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    ReadDescriptor(const ReadDescriptor&) = delete;
-    ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-
-    int get() const { return descriptor_; }
-
-private:
-    int descriptor_;
-};
-
 FileBytes failure(std::string reason) {
     FileBytes result;
     result.reason = std::move(reason);
     return result;
-}
-
-FileBytes failure(int error) {
-    return failure(std::strerror(error != 0 ? error : EIO));
 }
 
 FileBytes tooLarge(std::size_t limit) {
@@ -107,17 +83,8 @@ private:
     ReadObserver* observer_;
 };
 
-// Reads up to size bytes, again after an interruption; returns how many came (0 at the end) or -1.
-ssize_t readSome(int descriptor, char* into, std::size_t size) {
-    for (;;) {
-        const ssize_t got = ::read(descriptor, into, size);
-        if (got >= 0 || errno != EINTR) {
-            return got;
-        }
-    }
-}
-
-FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadObserver* observer) {
+FileBytes readAll(os::InputFile& file, std::size_t sizeHint, std::size_t limit,
+                  ReadObserver* observer) {
     ObserverStop stopObserver(observer);
     FileBytes result;
     std::string& bytes = result.bytes;
@@ -135,9 +102,9 @@ FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadO
         pages.map(bytes.size(), end);
         bytes.resize(end);
         while (used < bytes.size()) {
-            const ssize_t got = readSome(descriptor, bytes.data() + used, bytes.size() - used);
+            const auto got = file.read(bytes.data() + used, bytes.size() - used);
             if (got < 0) {
-                return failure(errno);
+                return failure(file.problem());
             }
             if (got == 0) {
                 break;
@@ -156,9 +123,9 @@ FileBytes readAll(int descriptor, std::size_t sizeHint, std::size_t limit, ReadO
     std::array<char, 1 << 16> chunk{};
     for (;;) {
         // Whole chunks: some /proc files take no other read size.
-        const ssize_t got = readSome(descriptor, chunk.data(), chunk.size());
+        const auto got = file.read(chunk.data(), chunk.size());
         if (got < 0) {
-            return failure(errno);
+            return failure(file.problem());
         }
         if (got == 0) {
             break;
@@ -221,32 +188,16 @@ void ReadFollower::stop() {
 
 FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer) {
     ObserverStop stopObserver(observer);
-    // A pipe would block the open and a device such as /dev/zero never ends: only files (and
-    // folders, whose read gives the system's own reason) are opened.
-    struct stat status {};
-    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
-        !S_ISDIR(status.st_mode)) {
-        return failure("Not a regular file");
+    os::InputFile file(path);
+    if (!file.problem().empty()) {
+        return failure(file.problem());
     }
-    const ReadDescriptor file(path);
-    if (file.get() < 0) {
-        return failure(errno);
-    }
-    // The open file is what counts: the path may have changed since.
-    if (::fstat(file.get(), &status) != 0) {
-        return failure(errno);
-    }
-    if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
-        return failure("Not a regular file");
-    }
-    if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > limit) {
+    if (file.size() > limit) {
         return tooLarge(limit);
     }
     try {
-        FileBytes result =
-            readAll(file.get(), static_cast<std::size_t>(status.st_size), limit, observer);
-        result.identity = {static_cast<std::uint64_t>(status.st_dev),
-                           static_cast<std::uint64_t>(status.st_ino)};
+        FileBytes result = readAll(file, static_cast<std::size_t>(file.size()), limit, observer);
+        result.identity = file.identity();
         return result;
     } catch (const std::bad_alloc&) {
         return failure("Not enough memory to read the file");
