@@ -1,6 +1,8 @@
 #include "core/append_writer.h"
 #include "core/file_bytes.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -8,6 +10,12 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 // What reading and appending promise on every system, through the program's UTF-8 names.
 namespace {
@@ -29,6 +37,27 @@ std::string utf8Of(const fs::path& path) {
 std::string contentOf(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A write that takes only the first `limit` bytes, through the system's own call, and then
+// fails as a full disk would.
+quillet::core::FileWrite failingAfter(std::size_t limit) {
+    return [limit, taken = std::size_t{0}](int descriptor, const char* bytes,
+                                           std::size_t size) mutable -> ssize_t {
+        if (taken >= limit) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t part = std::min(size, limit - taken);
+#ifdef _WIN32
+        DWORD written = 0;
+        WriteFile(LongToHandle(descriptor), bytes, static_cast<DWORD>(part), &written, nullptr);
+#else
+        const ssize_t written = ::write(descriptor, bytes, part);
+#endif
+        taken += static_cast<std::size_t>(written);
+        return static_cast<ssize_t>(written);
+    };
 }
 
 class SystemFiles : public ::testing::Test {
@@ -117,6 +146,22 @@ TEST_F(SystemFiles, FailedExportsLeaveEverythingAsItWas) {
     EXPECT_EQ(appendToFile(name("no folder/x.csv"), "x"), "No such file or directory");
     EXPECT_EQ(appendToFile(utf8Of(dir_), "x"), "Is a directory");
     EXPECT_FALSE(fs::exists(dir_ / "no folder"));
+}
+
+TEST_F(SystemFiles, AWriteFailingPartWayLeavesTheFileAsItWas) {
+    const std::string path = file("full.csv", "old\r\n");
+    const std::string fresh = name("fresh.csv");
+    for (const std::size_t limit : {std::size_t{0}, std::size_t{3}, std::size_t{7}}) {
+        EXPECT_EQ(
+            appendToFile(path, AppendRequest{"H\r\n", "new records\r\n"}, failingAfter(limit)),
+            "No space left on device");
+        EXPECT_EQ(contentOf(pathOf(path)), "old\r\n") << limit;
+        EXPECT_NE(appendToFile(fresh, AppendRequest{"H\r\n", "rows\r\n"}, failingAfter(limit)),
+                  std::nullopt);
+        EXPECT_FALSE(fs::exists(pathOf(fresh))) << limit;
+    }
+    // Nothing else is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(SystemFiles, TheInputIsRefusedThroughAnotherName) {
