@@ -1,5 +1,5 @@
 #include "cli/convert.h"
-#include "core/os/win32_text.h"
+#include "core/os/wide_text_win32.h"
 
 #include <cstdio>
 #include <fcntl.h>

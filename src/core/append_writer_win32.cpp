@@ -1,6 +1,6 @@
 #include "core/append_writer.h"
 
-#include "core/os/win32_text.h"
+#include "core/os/wide_text_win32.h"
 #include "core/signal_shield.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "core/os/input_file.h"
 
-#include "core/os/win32_text.h"
+#include "core/os/wide_text_win32.h"
 
 #include <algorithm>
 #include <io.h>

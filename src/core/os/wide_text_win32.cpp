@@ -1,4 +1,4 @@
-#include "core/os/win32_text.h"
+#include "core/os/wide_text_win32.h"
 
 #include <cerrno>
 #include <system_error>
