@@ -185,7 +185,9 @@ std::optional<std::string> openLocked(const std::wstring& path, Target& target) 
         if (GetFileInformationByHandle(target.handle.get(), &target.information) == 0) {
             return lastReason();
         }
-        if (identityAt(path) == target.identity()) {
+        // A path this user cannot look at without opening the file is taken as it is.
+        const FileIdentity now = identityAt(path);
+        if (now == FileIdentity{} || now == target.identity()) {
             target.path = finalPathOf(target.handle.get());
             if (target.path.empty()) {
                 target.path = path;
