@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs the Linux converter and the Windows one (under Wine) on the same caches and checks that
-# every output is byte-identical: the listing on standard output, CSV, TAB and vCard exports
-# appended twice to a file, a cache read from standard input, and a Unicode-named cache in a
-# Unicode-named folder. Then a failing export (a read-only target) must fail the same way on
-# both and leave the file as it was.
+# every output is byte-identical: the listing on standard output, the messages and exit
+# statuses, CSV, TAB and vCard exports appended twice to a file, a cache read from standard
+# input, and a Unicode-named cache in a Unicode-named folder. Then an export into a read-only
+# file must fail on Windows with status 4 and a message, and leave the file as it was.
 # usage: compare_outputs.sh LINUX_CONVERT LINUX_MAKE_NK2 EXE WINE SAMPLE_NK2 WORK_DIR
 set -euo pipefail
 linux=$1 make_nk2=$2 exe=$3 wine=$4 sample=$5 work=$6
@@ -68,7 +68,7 @@ for side in linux windows; do
     run "$side" readonly -o read-only.csv sample.nk2
 done
 
-for file in linux/*.out linux/*.status "linux/Ünïcødé ☃"/out*; do
+for file in linux/*.out linux/*.err linux/*.status "linux/Ünïcødé ☃"/out*; do
     case "$file" in linux/readonly.*) continue ;; esac
     compare "${file#linux/}"
 done
