@@ -1,12 +1,16 @@
+#include "core/followed_cell_keys.h"
 #include "core/structure_load.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // Any byte string is a possible NK2 file: the structural reading must finish without reading
 // outside it, say where it stopped when it did not read it whole, give at most two addresses
-// (Exchange and SMTP) per item it found, and find the same when it reads the file in steps.
+// (Exchange and SMTP) per item it found, and find the same when it reads the file in steps. A
+// followed reading that ends on fewer bytes than its steps saw (the input's last byte says how
+// many), or on none, counts what those bytes hold.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillet::core;
     const std::string_view file(reinterpret_cast<const char*>(data), size);
@@ -26,6 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (visited != read.items.size() || stepped.itemsRead != read.itemsRead ||
         stepped.stoppedAt != read.stoppedAt || stepped.problem != read.problem) {
         __builtin_trap();
+    }
+    const std::string_view shorter = file.substr(0, size == 0 ? 0 : data[size - 1] * size / 256);
+    for (const bool readable : {true, false}) {
+        FollowedCellKeys followed({}, size);
+        followed.readOn(file.substr(0, size / 2));
+        followed.readOn(file);
+        followed.finish(readable ? std::optional(shorter) : std::nullopt);
+        const std::size_t expected = readable ? missedAddressCount(shorter, {}, {}) : 0;
+        if (followed.missedAmong({}) != expected) {
+            __builtin_trap();
+        }
     }
     return 0;
 }

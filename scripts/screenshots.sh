@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Saves a picture of each window state (start, loaded, Add, Edit, Help, About, the export's
-# confirmation, a failed export) at 100% and 200% scale under Xvfb, into the folder given
+# Saves a picture of each window state (start, loaded, Add, Edit, Help and its section on
+# today's systems, About, the export's confirmation, a failed export, an export seen from the
+# bottom of the window) at 100% and 200% scale under Xvfb, into the folder given
 # (build/screenshots by default). With --docs it also refreshes the pictures in docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -19,6 +19,7 @@
 #include "widgets/address_grid.h"
 #include "widgets/address_table.h"
 #include "widgets/object_names.h"
+#include "widgets/status_banner.h"
 #include "widgets/twips.h"
 
 #include <QAction>
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setScrollingClient(*this, *client);
 
     view_ = std::make_unique<MainWindowView>(*this, *client);
+    keepInSight(*this, *view_->statusBanner);
     wireWindowCommands();
     wireFeatures();
     fitToScreen(*this, *client);
@@ -98,8 +100,8 @@ void MainWindow::wireFeatures() {
 
     // Export: the export button; picking a file type from the list (not typing one).
     exportCommand_ = std::make_unique<exporter::ExportCommand>(exporter::ExportCommand::Controls{
-        *this, v.addressGrid->addresses(), *v.fileTypeBox, *v.exportPathEdit, *v.statusBanner,
-        v.addressTable->loadedFiles()});
+        *this, v.addressGrid->addresses(), *v.fileTypeBox, *v.utf8Box, *v.exportPathEdit,
+        *v.statusBanner, v.addressTable->loadedFiles()});
     exporter::keepTypedText(*v.fileTypeBox);
     connect(v.exportButton, &QPushButton::clicked, this, [this] {
         if (exportCommand_->exportNow()) {
@@ -108,6 +110,8 @@ void MainWindow::wireFeatures() {
     });
     connect(v.fileTypeBox, &QComboBox::activated, this,
             [this] { exportCommand_->fileTypePicked(); });
+    connect(v.chooseExportFileButton, &QPushButton::clicked, this,
+            [this] { exportCommand_->chooseFile(); });
 
     // The list: grid click and search, the list controls, the Edit menu.
     gridSearch_ = std::make_unique<listview::GridSearch>(listview::GridSearch::Controls{
@@ -125,6 +129,20 @@ void MainWindow::wireFeatures() {
     connect(v.removeButton, &QPushButton::clicked, this, [this] { listCommands_->remove(); });
     connect(v.clearButton, &QPushButton::clicked, this, [this] { listCommands_->clear(); });
     connect(v.clearAction, &QAction::triggered, this, [this] { listCommands_->clear(); });
+    // The grid's own keys for the buttons beside it: only while it has the focus.
+    const auto gridKey = [this, &v](const QKeySequence& keys,
+                                    void (listview::ListCommands::*command)()) {
+        auto* shortcut = new QShortcut(keys, v.addressGrid);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { (listCommands_.get()->*command)(); });
+    };
+    gridKey(QKeySequence(Qt::Key_Delete), &listview::ListCommands::remove);
+    gridKey(QKeySequence(Qt::Key_Return), &listview::ListCommands::edit);
+    gridKey(QKeySequence(Qt::Key_Enter), &listview::ListCommands::edit);
+    gridKey(QKeySequence(Qt::Key_F2), &listview::ListCommands::edit);
+    connect(v.addressGrid, &QAbstractItemView::doubleClicked, this,
+            [this] { listCommands_->edit(); });
 
     clipboardCommands_ = std::make_unique<listview::ClipboardCommands>(
         listview::ClipboardCommands::Controls{*this, *v.exportPathEdit, *v.searchEdit,

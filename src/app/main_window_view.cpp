@@ -208,6 +208,30 @@ MainWindowView::MainWindowView(QMainWindow& window, QWidget& client) {
     label(client, "exportPathLabel", QStringLiteral("Export Path"), 120, 8640, 1575, 255);
     exportPathEdit = textBox(client, names::exportPathEdit, QString(),
                              QStringLiteral("Export Path"), 120, 8880, 8175, 285);
+    // Additions in the export row's free room: the encoding left of the type, and a save dialog
+    // between the path and Export Now!.
+    utf8Box = place(new QCheckBox(QStringLiteral("&UTF-8 (CSV, TAB)"), &client), names::utf8Box,
+                    3480, 8280, 2040, 255);
+    utf8Box->setToolTip(QStringLiteral("Write CSV and TAB files in UTF-8, which keeps every "
+                                       "name; unticked they are Windows-1252"));
+    chooseExportFileButton = place(new QPushButton(QStringLiteral("..."), &client),
+                                   names::chooseExportFileButton, 8355, 8880, 345, 285);
+    chooseExportFileButton->setAccessibleName(QStringLiteral("Choose Export File"));
+    chooseExportFileButton->setToolTip(QStringLiteral("Choose the export file"));
+    // The picture buttons have no caption of their own to carry a mnemonic.
+    for (const auto& [button, key] :
+         {std::pair{addButton, Qt::Key_A}, std::pair{editButton, Qt::Key_D},
+          std::pair{removeButton, Qt::Key_R}, std::pair{clearButton, Qt::Key_C},
+          std::pair{exportButton, Qt::Key_N}}) {
+        button->setShortcut(QKeySequence(Qt::ALT | key));
+        button->setToolTip(button->accessibleName() + QStringLiteral(" (") +
+                           button->shortcut().toString(QKeySequence::NativeText) +
+                           QStringLiteral(")"));
+    }
+    QWidget::setTabOrder(fileTypeBox, utf8Box);
+    QWidget::setTabOrder(utf8Box, exportPathEdit);
+    QWidget::setTabOrder(exportPathEdit, chooseExportFileButton);
+    QWidget::setTabOrder(chooseExportFileButton, exportButton);
 
     // Right of the client area, and hidden as well.
     exchangeNamesSwitch = checkBox(client, names::exchangeNamesSwitch,

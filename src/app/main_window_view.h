@@ -46,8 +46,10 @@ struct MainWindowView {
     QPushButton* helpButton;
     QLabel* entryCount;
     QComboBox* fileTypeBox;
+    QCheckBox* utf8Box;
     QPushButton* exportButton;
     QLineEdit* exportPathEdit;
+    QPushButton* chooseExportFileButton;
     widgets::StartHereHint startHere;
 
     QMenu* fileMenu;

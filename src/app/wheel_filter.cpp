@@ -4,9 +4,32 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 namespace quillet::app {
+namespace {
+
+// The vertical scroll bar of the scroll area that shows target as its bare background (its
+// viewport or the client it scrolls) or that target scrolls (that bar itself), when the area
+// can scroll; nothing otherwise.
+QScrollBar* windowScrollBar(const QWidget& target) {
+    const QScrollArea* area = nullptr;
+    for (const QWidget* up = target.parentWidget(); up != nullptr && area == nullptr;
+         up = up->parentWidget()) {
+        area = qobject_cast<const QScrollArea*>(up);
+    }
+    if (area == nullptr || area->verticalScrollBar()->maximum() == 0) {
+        return nullptr;
+    }
+    QScrollBar* bar = area->verticalScrollBar();
+    const bool background =
+        &target == area->viewport() || &target == area->widget() || &target == bar;
+    return background ? bar : nullptr;
+}
+
+} // namespace
 
 WheelFilter::WheelFilter(QWidget& window, widgets::AddressGrid& grid, QComboBox& fileTypeBox)
     : QObject(&window), window_(window), grid_(grid), fileTypeBox_(fileTypeBox) {
@@ -38,6 +61,11 @@ bool WheelFilter::wheelFor(const QWidget& target, const QEvent& event) {
     // Toward the user is negative; zero counts as away.
     const bool towardUser = static_cast<const QWheelEvent&>(event).angleDelta().y() < 0;
     if (window_.focusWidget() == &grid_) {
+        if (QScrollBar* bar = windowScrollBar(target)) {
+            const int step = QApplication::wheelScrollLines() * bar->singleStep();
+            bar->setValue(bar->value() + (towardUser ? step : -step));
+            return true;
+        }
         if (towardUser) {
             grid_.wheelStepDown();
         } else {

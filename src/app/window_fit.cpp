@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 
 namespace quillet::app {
@@ -21,6 +22,15 @@ void setScrollingClient(QMainWindow& window, QWidget& client) {
     scroller->viewport()->setPalette(client.palette());
     scroller->viewport()->setAutoFillBackground(true);
     window.setCentralWidget(scroller);
+}
+
+void keepInSight(QMainWindow& window, QWidget& banner) {
+    const auto* scroller = qobject_cast<QScrollArea*>(window.centralWidget());
+    const int top = banner.y();
+    // Over the controls it covers while scrolled; they come out from under it at the top.
+    banner.raise();
+    QObject::connect(scroller->verticalScrollBar(), &QScrollBar::valueChanged, &banner,
+                     [&banner, top](int value) { banner.move(banner.x(), top + value); });
 }
 
 void fitToScreen(QMainWindow& window, const QWidget& client) {

@@ -14,6 +14,8 @@
 #include "core/structure_load.h"
 #include "core/version.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -21,30 +23,73 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace quillet::cli {
 namespace {
 
-// The rows as --list prints them by default: their four cells, tab-separated.
+// The rows as --list prints them by default: their four cells, tab-separated, each row on one
+// line (a CR or LF in a cell is written as a space).
 std::string listText(std::span<const core::AddressRow> rows) {
     std::string text;
     for (const core::AddressRow& row : rows) {
-        for (const std::string* cell : {&row.number, &row.name, &row.address}) {
+        for (const std::string* cell : {&row.number, &row.name, &row.address, &row.type}) {
+            const std::size_t start = text.size();
             text += *cell;
-            text += '\t';
+            std::replace_if(
+                text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                [](char c) { return c == '\r' || c == '\n'; }, ' ');
+            text += cell == &row.type ? '\n' : '\t';
         }
-        text += row.type;
-        text += '\n';
     }
     return text;
 }
 
+// Prints the rows a batch at a time, as the contacts stream does: the whole list is never in
+// memory at once, and each batch reuses the memory of the one before.
+int printRows(std::span<const core::AddressRow> rows, bool json, std::ostream& out,
+              std::ostream& err) {
+    constexpr std::size_t kBatchRows = 256;
+    for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
+        const auto batch = rows.subspan(first, std::min(kBatchRows, rows.size() - first));
+        if (const int status = writeToStream(out, {json ? jsonLines(batch) : listText(batch)}, err);
+            status != kExitOk) {
+            return status;
+        }
+    }
+    return kExitOk;
+}
+
 // The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
 // they are read.
-core::FileBytes readInput(const std::string& path, core::ReadFollower* follower) {
+core::FileBytes readInput(const std::string& path, const InputReading& reading,
+                          core::ReadFollower* follower) {
     return path == "-" ? readWholeStream(stdin)
-                       : core::readFileBytes(path, core::kInputSizeLimit, follower);
+                       : core::readFileBytes(path, reading.limit, follower, reading.source);
+}
+
+// Appends the scan's rows for the addresses that the rows from `first` on lack (letter case
+// aside), numbered on after them; returns how many.
+std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& options,
+                           core::HeadlessHost& loaded, std::size_t first) {
+    core::HeadlessHost scanned;
+    core::loadNk2(bytes, options, scanned);
+    std::unordered_set<std::string> have;
+    for (const core::AddressRow& row : std::span(loaded.rows()).subspan(first)) {
+        have.insert(core::addressKey(row.address));
+    }
+    core::AddressRows extra;
+    for (const core::AddressRow& row : scanned.rows()) {
+        if (!row.address.empty() && have.insert(core::addressKey(row.address)).second) {
+            extra.push_back(row);
+            extra.back().number =
+                std::to_string(loaded.rowCount() + static_cast<int>(extra.size()));
+        }
+    }
+    const std::size_t added = extra.size();
+    loaded.appendRows(std::move(extra));
+    return added;
 }
 
 // Counts whose threads give their memory back while the run goes on.
@@ -54,8 +99,9 @@ using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 // left out that the file's structure holds (none for a structural reading, which says on err
 // where a damaged file stopped it), or nothing when the input could not be read.
 std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
-                                     core::HeadlessHost& loaded, core::FileIdentities& inputs,
-                                     FinishingCounts& finishing, std::ostream& err) {
+                                     const InputReading& reading, core::HeadlessHost& loaded,
+                                     core::FileIdentities& inputs, FinishingCounts& finishing,
+                                     std::ostream& err) {
     core::FileBytes file; // outlives the count's reading of it
     std::unique_ptr<StructureCount> structure;
     if (options.read == ReadMode::Scan) {
@@ -67,20 +113,41 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
         structure = std::make_unique<StructureCount>(options.load,
                                                      unknown ? 0 : static_cast<std::size_t>(size));
     }
-    file = readInput(path, structure ? &structure->follower() : nullptr);
+    file = readInput(path, reading, structure ? &structure->follower() : nullptr);
     if (!file.ok) {
         problem(err) << core::couldNotOpenText(path, file.reason) << "\n";
         return std::nullopt;
     }
     inputs.push_back(file.identity);
     if (!structure) {
+        const std::size_t first = loaded.rows().size();
         core::StructureRead read = core::readStructureAddresses(file.bytes, options.load, loaded);
-        // The rows need the file no more: its bytes go before the rows are made.
-        std::string().swap(file.bytes);
-        core::appendStructureAddresses(std::move(read.addresses), loaded);
-        if (!read.structure.complete) {
-            warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
+        const bool scanHelps = options.read == ReadMode::Auto && !read.structure.complete;
+        if (!scanHelps) {
+            // The rows need the file no more: its bytes go before the rows are made.
+            std::string().swap(file.bytes);
         }
+        core::appendStructureAddresses(std::move(read.addresses), loaded);
+        if (read.structure.leftOutTooLong > 0) {
+            warning(err) << path << ": " << read.structure.leftOutTooLong
+                         << " entries with an address longer than " << core::kStructureTextLimit
+                         << " bytes were left out\n";
+        }
+        if (!scanHelps) {
+            if (!read.structure.complete) {
+                warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
+            }
+            return 0;
+        }
+        const std::size_t added = addScannedRows(file.bytes, options.load, loaded, first);
+        if (added == 0 && !read.structure.signature) {
+            return 0; // no layout and nothing scanned: the file is named as one without addresses
+        }
+        warning(err) << path << ": "
+                     << (read.structure.signature ? core::structureProblemText(read.structure)
+                                                  : std::string("not an NK2 file by its layout."))
+                     << " The scan added " << added << (added == 1 ? " address" : " addresses")
+                     << " the layout did not give.\n";
         return 0;
     }
     structure->fileRead(file.bytes);
@@ -95,7 +162,8 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
 // Reads and loads the files one at a time, so that only one is in memory at once, then prints
 // or exports the rows; an unreadable file stops the run before anything is written, and so does
 // a run in which no file gave an address.
-int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err) {
+int convert(const ConvertOptions& options, const InputReading& reading, std::ostream& out,
+            std::ostream& err) {
     FinishingCounts finishing;
     core::HeadlessHost loaded;
     core::FileIdentities inputs;
@@ -103,7 +171,7 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
     for (const std::string& path : options.inputs) {
         const std::size_t rowsBefore = loaded.rows().size();
         const std::optional<std::size_t> missedHere =
-            loadInput(path, options, loaded, inputs, finishing, err);
+            loadInput(path, options, reading, loaded, inputs, finishing, err);
         if (!missedHere) {
             return kExitUnreadableInput;
         }
@@ -121,14 +189,15 @@ int convert(const ConvertOptions& options, std::ostream& out, std::ostream& err)
         return kExitNoAddresses;
     }
     if (options.list) {
-        return writeToStream(out, {options.jsonLines ? jsonLines(rows) : listText(rows)}, err);
+        return printRows(rows, options.jsonLines, out, err);
     }
     return writeExport(rows, options, inputs, out, err);
 }
 
 } // namespace
 
-int runConverter(std::span<const char* const> arguments, std::ostream& out, std::ostream& err) {
+int runConverter(std::span<const char* const> arguments, std::ostream& out, std::ostream& err,
+                 const InputReading& reading) {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.request) {
     case Request::Help:
@@ -153,7 +222,7 @@ int runConverter(std::span<const char* const> arguments, std::ostream& out, std:
     }
 
     try {
-        return convert(options, out, err);
+        return convert(options, reading, out, err);
     } catch (const std::bad_alloc&) {
         problem(err) << "not enough memory; nothing was written\n";
         return kExitOutOfMemory;

@@ -20,12 +20,21 @@ int written(std::size_t entriesWithReplacements, std::ostream& err) {
     return kExitOk;
 }
 
+// Rows a vCard export left out: they are named, though the export itself went well.
+void sayLeftOut(std::size_t leftOut, std::ostream& err) {
+    if (leftOut > 0) {
+        problem(err) << leftOut << (leftOut == 1 ? " row" : " rows")
+                     << " without an Internet address left out of the vCard export\n";
+    }
+}
+
 // Standard output takes the records a batch at a time: the whole export is never in memory at
 // once, and each batch reuses the memory of the one before.
 int streamContacts(std::span<const core::AddressRow> rows, const ConvertOptions& options,
                    std::ostream& out, std::ostream& err) {
     constexpr std::size_t kBatchRows = 256;
     std::size_t entriesWithReplacements = 0;
+    std::size_t leftOut = 0;
     for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
         const core::ExportBytes bytes =
             core::exportRows(rows.subspan(first, std::min(kBatchRows, rows.size() - first)),
@@ -36,7 +45,9 @@ int streamContacts(std::span<const core::AddressRow> rows, const ConvertOptions&
             return status;
         }
         entriesWithReplacements += bytes.entriesWithReplacements;
+        leftOut += bytes.leftOut;
     }
+    sayLeftOut(leftOut, err);
     return written(entriesWithReplacements, err);
 }
 
@@ -44,18 +55,12 @@ int streamContacts(std::span<const core::AddressRow> rows, const ConvertOptions&
 
 int writeExport(std::span<const core::AddressRow> rows, const ConvertOptions& options,
                 const core::FileIdentities& inputs, std::ostream& out, std::ostream& err) {
-    if (options.outputPath.empty() && options.format != core::ExportFormat::Vcf) {
+    if (options.outputPath.empty()) {
         return streamContacts(rows, options, out, err);
     }
+    // A file takes the whole export in one append, so that it never holds half of it.
     const core::ExportBytes bytes = core::exportRows(rows, options.format, options.encoding);
-    if (bytes.leftOut > 0) {
-        problem(err) << bytes.leftOut << (bytes.leftOut == 1 ? " row" : " rows")
-                     << " without an Internet address left out of the vCard export\n";
-    }
-    if (options.outputPath.empty()) {
-        const int status = writeToStream(out, {bytes.header, bytes.records}, err);
-        return status == kExitOk ? written(bytes.entriesWithReplacements, err) : status;
-    }
+    sayLeftOut(bytes.leftOut, err);
     if (const auto reason =
             core::appendToFile(options.outputPath, {bytes.header, bytes.records, inputs})) {
         problem(err) << "could not write " << options.outputPath << ": " << *reason << "\n";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 namespace quillet::cli {
 namespace {
@@ -39,6 +40,21 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
     return length;
 }
 
+// U+0085, U+2028 and U+2029 are valid in a JSON string, but readers that split text into lines
+// take them for line ends: escaped, each row stays on its line for them too.
+std::optional<std::string_view> lineBreakEscape(std::string_view character) {
+    if (character == "\xC2\x85") {
+        return "\\u0085";
+    }
+    if (character == "\xE2\x80\xA8") {
+        return "\\u2028";
+    }
+    if (character == "\xE2\x80\xA9") {
+        return "\\u2029";
+    }
+    return std::nullopt;
+}
+
 bool isDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -51,7 +67,14 @@ std::string jsonString(std::string_view text) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x80) {
             const std::size_t length = utf8SequenceLength(text, i);
-            out += length > 0 ? text.substr(i, length) : kReplacement;
+            const std::string_view character = text.substr(i, length);
+            if (length == 0) {
+                out += kReplacement;
+            } else if (const auto escape = lineBreakEscape(character)) {
+                out += *escape;
+            } else {
+                out += character;
+            }
             i += length > 0 ? length : 1;
             continue;
         }

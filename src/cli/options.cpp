@@ -58,10 +58,15 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
             options.load.namesForExchange = false;
         } else if (argument == "--read") {
             const std::string_view value = i + 1 < arguments.size() ? arguments[++i] : "";
-            if (value != "scan" && value != "structure") {
-                return badUsage("--read takes scan or structure");
+            if (value == "auto") {
+                options.read = ReadMode::Auto;
+            } else if (value == "scan") {
+                options.read = ReadMode::Scan;
+            } else if (value == "structure") {
+                options.read = ReadMode::Structure;
+            } else {
+                return badUsage("--read takes auto, scan or structure");
             }
-            options.read = value == "scan" ? ReadMode::Scan : ReadMode::Structure;
         } else if (argument == "--format") {
             if (i + 1 == arguments.size()) {
                 return badUsage("option --format needs a value");
@@ -104,13 +109,16 @@ ParsedCommandLine parseCommandLine(std::span<const char* const> arguments) {
             return badUsage("unknown option " + std::string(argument));
         }
     }
+    if (options.jsonLines && !options.list) {
+        return badUsage("--format jsonl goes with --list");
+    }
     return parsed;
 }
 
 std::string usageText() {
     return "usage: quillet-convert [--list] [--format tsv|jsonl] [-t CSV|TAB|VCF] [-o FILE]\n"
            "                       [--encoding utf-8] [--no-smtp] [--no-domain]\n"
-           "                       [--read scan|structure] NK2FILE...\n"
+           "                       [--read auto|scan|structure] NK2FILE...\n"
            "Reads Outlook autocomplete caches (NK2 files) and appends the addresses found, with\n"
            "their names, to an Outlook contacts import file or a vCard file. An NK2FILE of -\n"
            "is read from standard input; Outlook 2010+ autocomplete streams (.dat) are read\n"
@@ -127,9 +135,11 @@ std::string usageText() {
            "                  hold every character\n"
            "  --no-smtp       leave out SMTP addresses\n"
            "  --no-domain     leave out Exchange (domain) addresses\n"
-           "  --read scan|structure\n"
-           "                  scan: find addresses by their markers, as Browse does (default);\n"
-           "                  structure: read every entry the file's layout holds\n"
+           "  --read auto|scan|structure\n"
+           "                  auto (default): every entry the file's layout holds, and where\n"
+           "                  a damaged file's layout stops (or a file has none), what the\n"
+           "                  scan finds there; scan: find addresses by their markers, as\n"
+           "                  Browse does; structure: the layout's entries alone\n"
            "  --help          show this text\n"
            "  --version       show the version\n"
            "\n"

@@ -10,8 +10,9 @@
 
 namespace quillet::cli {
 
-// How the NK2 files are read: Browse's marker scan, or every entry by the file's structure.
-enum class ReadMode { Scan, Structure };
+// How the NK2 files are read: every entry by the file's structure, with the scan's help where
+// the structure stops (auto); Browse's marker scan; or the structure alone.
+enum class ReadMode { Auto, Scan, Structure };
 
 // What the command line asks for.
 struct ConvertOptions {
@@ -21,7 +22,7 @@ struct ConvertOptions {
     std::string outputPath; // the export file, appended to; empty: standard output
     core::TextEncoding encoding = core::TextEncoding::Cp1252; // --encoding (CSV and TAB)
     core::LoadOptions load;          // both types unless --no-smtp / --no-domain
-    ReadMode read = ReadMode::Scan;  // --read scan|structure
+    ReadMode read = ReadMode::Auto;  // --read auto|scan|structure
     std::vector<std::string> inputs; // "-" is standard input
 };
 

@@ -16,7 +16,7 @@ core::FileBytes readWholeStream(std::FILE* stream, std::size_t limit) {
     while ((got = std::fread(chunk.data(), 1, chunk.size(), stream)) > 0) {
         if (result.bytes.size() + got > limit) {
             result.bytes.clear();
-            result.reason = "Standard input holds more than " + std::to_string(limit >> 20) + " MB";
+            result.reason = "Standard input holds more than " + core::sizeText(limit);
             return result;
         }
         result.bytes.append(chunk.data(), got);

@@ -1,5 +1,7 @@
 #include "cli/structure_count.h"
 
+#include "core/followed_cell_keys.h"
+
 #include <chrono>
 #include <exception>
 
@@ -11,12 +13,16 @@ StructureCount::StructureCount(const core::LoadOptions& options, std::size_t fil
       counting_(std::async(std::launch::async | std::launch::deferred, [this] { count(); })) {}
 
 StructureCount::~StructureCount() {
-    // A run that stops early must not leave the thread waiting.
-    fileRead({});
+    // A run that stops early, its file unread, must not leave the thread waiting.
+    giveFile(std::nullopt);
     giveShown({});
 }
 
 void StructureCount::fileRead(std::string_view bytes) {
+    giveFile(bytes);
+}
+
+void StructureCount::giveFile(std::optional<std::string_view> bytes) {
     follower_.stop();
     if (!fileSent_) {
         fileSent_ = true;
@@ -42,7 +48,7 @@ std::size_t StructureCount::missedAmong(core::AddressKeys shown) {
 void StructureCount::count() {
     try {
         // Built, counted and given back on this thread, whose caches hold it.
-        core::StructureCellKeys keys(options_, fileSize_);
+        core::FollowedCellKeys keys(options_, fileSize_);
         follower_.follow([&keys](std::string_view bytesSoFar) { keys.readOn(bytesSoFar); });
         keys.finish(fileGiven_.get());
         missed_.set_value(keys.missedAmong(shownGiven_.get()));

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <future>
+#include <optional>
 #include <string_view>
 
 namespace quillet::cli {
@@ -24,7 +25,7 @@ public:
     // For readFileBytes to show the bytes to as they come in.
     core::ReadFollower& follower() { return follower_; }
 
-    // The whole file once read: empty when it could not be read.
+    // The whole file once read. A count whose file could not be read is never asked for.
     void fileRead(std::string_view bytes);
 
     // How many of the structure's addresses are not among the grid's; once only.
@@ -32,15 +33,16 @@ public:
 
 private:
     void count();
+    void giveFile(std::optional<std::string_view> bytes);
     void giveShown(core::AddressKeys shown);
 
     const core::LoadOptions options_;
     const std::size_t fileSize_;
     core::ReadFollower follower_;
-    std::promise<std::string_view> file_;
+    std::promise<std::optional<std::string_view>> file_;
     std::promise<core::AddressKeys> shown_;
     std::promise<std::size_t> missed_;
-    std::future<std::string_view> fileGiven_;
+    std::future<std::optional<std::string_view>> fileGiven_;
     std::future<core::AddressKeys> shownGiven_;
     std::future<std::size_t> counted_;
     bool fileSent_ = false;

@@ -16,7 +16,8 @@ struct AddressRow {
     std::string number;
     std::string name;
     std::string address;
-    std::string type; // empty: an export writes kDefaultEmailType
+    std::string type;    // empty: an export writes kDefaultEmailType
+    bool byHand = false; // added or edited by the user, not as a file gave it
 
     std::string& operator[](Column column);
     const std::string& operator[](Column column) const;

@@ -53,15 +53,12 @@ private:
     HANDLE handle_;
 };
 
-int posixErrorFor(DWORD error) {
-    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ? ENOSPC : EIO;
-}
-
 ssize_t plainWrite(int descriptor, const char* bytes, std::size_t size) {
     DWORD written = 0;
     const auto want = static_cast<DWORD>(std::min<std::size_t>(size, 1U << 30));
     if (WriteFile(handleOf(descriptor), bytes, want, &written, nullptr) == 0) {
-        errno = posixErrorFor(GetLastError());
+        const int error = os::posixErrorFor(GetLastError());
+        errno = error != 0 ? error : EIO;
         return -1;
     }
     return static_cast<ssize_t>(written);

@@ -18,6 +18,22 @@ AddressRow loadedRow(long number, std::string name, std::string address, Address
 
 void closingStep(LoadContext& load, AddressForm form, Pacing pacing) {
     LoadLists& lists = load.lists;
+    closingStep(
+        load, lists.addresses.listCount(),
+        [&lists, form](std::size_t i, long number) -> std::optional<AddressRow> {
+            // The lists are emptied at the end: their texts move into the rows.
+            std::string name = lists.names.take(i);
+            std::string address = lists.addresses.take(i);
+            if (cutAtNul(name).empty() && cutAtNul(address).empty()) {
+                return std::nullopt;
+            }
+            return loadedRow(number, std::move(name), std::move(address), form);
+        },
+        pacing);
+}
+
+void closingStep(LoadContext& load, std::size_t count, const RowMaker& rowAt, Pacing pacing) {
+    LoadLists& lists = load.lists;
     LoaderHost& host = load.host;
     lists.exchangeUnique.clear();
     lists.exchangeFound.clear();
@@ -28,16 +44,12 @@ void closingStep(LoadContext& load, AddressForm form, Pacing pacing) {
     host.enableButtons();
     host.setStatus(std::string(kFinishedReading));
 
-    const std::size_t count = lists.addresses.listCount();
     host.expectRows(count);
     AddressRows batch;
     for (std::size_t i = 0; i <= count; ++i) {
         const long number = host.rowCount() + static_cast<long>(batch.size()) + 1L;
-        // The lists are emptied below: their texts move into the rows.
-        std::string name = lists.names.take(i);
-        std::string address = lists.addresses.take(i);
-        if (!cutAtNul(name).empty() || !cutAtNul(address).empty()) {
-            batch.push_back(loadedRow(number, std::move(name), std::move(address), form));
+        if (std::optional<AddressRow> row = rowAt(i, number)) {
+            batch.push_back(std::move(*row));
         }
         if (pacing == Pacing::Batched && i < count && !host.pauseDue()) {
             continue;

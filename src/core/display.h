@@ -3,6 +3,9 @@
 #include "core/address_row.h"
 #include "core/load_context.h"
 
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 namespace quillet::core {
@@ -29,5 +32,10 @@ enum class Pacing { EveryRow, Batched };
 // names, skipping those whose name and address are both empty once cut at a NUL.
 void closingStep(LoadContext& load, AddressForm form = AddressForm::Cp1252Bytes,
                  Pacing pacing = Pacing::EveryRow);
+
+// The same steps for rows from elsewhere: rowAt(index, number) makes the row at each index from
+// 0 through count (the one past the last, as the lists read, included), or nothing to skip it.
+using RowMaker = std::function<std::optional<AddressRow>(std::size_t index, long number)>;
+void closingStep(LoadContext& load, std::size_t count, const RowMaker& rowAt, Pacing pacing);
 
 } // namespace quillet::core

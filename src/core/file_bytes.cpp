@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 #if __has_include(<sys/mman.h>)
@@ -25,9 +27,13 @@ FileBytes failure(std::string reason) {
     return result;
 }
 
+FileBytes failure(int error) {
+    return failure(std::strerror(error != 0 ? error : EIO));
+}
+
 FileBytes tooLarge(std::size_t limit) {
-    return failure("File too large: more than " + std::to_string(limit) +
-                   " bytes, far more than any NK2 file holds");
+    return failure("File too large: more than " + sizeText(limit) +
+                   ", far more than any NK2 file holds");
 }
 
 // Asks for huge pages for a freshly reserved buffer, then maps the pages of each stretch of it in
@@ -83,10 +89,21 @@ private:
     ReadObserver* observer_;
 };
 
-FileBytes readAll(os::InputFile& file, std::size_t sizeHint, std::size_t limit,
+// Reads up to size bytes, again after an interruption; returns how many came (0 at the end) or -1.
+ssize_t readSome(const ReadSource& source, int descriptor, char* into, std::size_t size) {
+    for (;;) {
+        const ssize_t got = source(descriptor, into, size);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+FileBytes readAll(const ReadSource& source, int descriptor, std::size_t sizeHint, std::size_t limit,
                   ReadObserver* observer) {
-    ObserverStop stopObserver(observer);
+    // Made before the guard, so that on an early return the observer stops before the bytes go.
     FileBytes result;
+    ObserverStop stopObserver(observer);
     std::string& bytes = result.bytes;
     // The reported size is only a hint: the loops read what is there, in place first and then
     // in chunks until the end or past the limit. An observer sees the place filled a step at a
@@ -102,9 +119,10 @@ FileBytes readAll(os::InputFile& file, std::size_t sizeHint, std::size_t limit,
         pages.map(bytes.size(), end);
         bytes.resize(end);
         while (used < bytes.size()) {
-            const auto got = file.read(bytes.data() + used, bytes.size() - used);
+            const ssize_t got =
+                readSome(source, descriptor, bytes.data() + used, bytes.size() - used);
             if (got < 0) {
-                return failure(file.problem());
+                return failure(errno);
             }
             if (got == 0) {
                 break;
@@ -123,9 +141,9 @@ FileBytes readAll(os::InputFile& file, std::size_t sizeHint, std::size_t limit,
     std::array<char, 1 << 16> chunk{};
     for (;;) {
         // Whole chunks: some /proc files take no other read size.
-        const auto got = file.read(chunk.data(), chunk.size());
+        const ssize_t got = readSome(source, descriptor, chunk.data(), chunk.size());
         if (got < 0) {
-            return failure(file.problem());
+            return failure(errno);
         }
         if (got == 0) {
             break;
@@ -186,9 +204,10 @@ void ReadFollower::stop() {
     changed_.wait(lock, [&] { return !taking_; });
 }
 
-FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer) {
+FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer,
+                        const ReadSource& source) {
     ObserverStop stopObserver(observer);
-    os::InputFile file(path);
+    const os::InputFile file(path);
     if (!file.problem().empty()) {
         return failure(file.problem());
     }
@@ -196,12 +215,25 @@ FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver
         return tooLarge(limit);
     }
     try {
-        FileBytes result = readAll(file, static_cast<std::size_t>(file.size()), limit, observer);
+        FileBytes result = readAll(source, file.descriptor(), static_cast<std::size_t>(file.size()),
+                                   limit, observer);
         result.identity = file.identity();
         return result;
     } catch (const std::bad_alloc&) {
         return failure("Not enough memory to read the file");
     }
+}
+
+std::string sizeText(std::size_t bytes) {
+    constexpr std::size_t kMebibyte = std::size_t{1} << 20;
+    constexpr std::size_t kGibibyte = std::size_t{1} << 30;
+    if (bytes >= kGibibyte && bytes % kGibibyte == 0) {
+        return std::to_string(bytes / kGibibyte) + " GiB";
+    }
+    if (bytes >= kMebibyte && bytes % kMebibyte == 0) {
+        return std::to_string(bytes / kMebibyte) + " MiB";
+    }
+    return std::to_string(bytes) + " bytes";
 }
 
 std::string couldNotOpenText(const std::string& path, const std::string& reason) {

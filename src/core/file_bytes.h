@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/file_identity.h"
+#include "core/os/input_file.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace quillet::core {
 
@@ -52,13 +54,21 @@ private:
     bool taking_ = false;
 };
 
+// Reads up to size bytes like read(2): the system's own (os::systemRead), or a test's failing or
+// endless stand-in.
+using ReadSource = std::function<ssize_t(int descriptor, char* into, std::size_t size)>;
+
 // Reads a whole file into memory, opening it for reading only. A file of more than `limit`
 // bytes is refused ("File too large: ..."): the read stops there whatever size the system
 // reports, so that growing files and endless ones such as some /proc files end too. Running
 // out of memory is a reason like any other. An observer, if given, is stopped before this
-// returns.
+// returns and before any bytes it was shown are freed, however the reading ends.
 FileBytes readFileBytes(const std::string& path, std::size_t limit = kInputSizeLimit,
-                        ReadObserver* observer = nullptr);
+                        ReadObserver* observer = nullptr,
+                        const ReadSource& source = os::systemRead);
+
+// A size as its unit names it: "2 GiB", "64 MiB", "1000 bytes".
+std::string sizeText(std::size_t bytes);
 
 // "Could not open " + path + ": " + reason: what the user is told about an unreadable file.
 std::string couldNotOpenText(const std::string& path, const std::string& reason);

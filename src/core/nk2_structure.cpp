@@ -14,11 +14,18 @@ namespace {
 constexpr std::string_view kSignature = "\x0D\xF0\xAD\xBA";
 constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kValueEntrySize = 16;
-constexpr std::size_t kFooterSize = 12;
+constexpr std::size_t kTrailerSize = 8; // after the extra-information block
 
-// MAPI value types: those whose value sits in the entry's 8-byte data array, and those whose
-// bytes follow the entry, preceded by their size.
-enum : std::uint16_t { TypeString8 = 0x001E, TypeUnicode = 0x001F };
+// MAPI value types: those whose value sits in the entry's 8-byte data array, those whose bytes
+// follow the entry, preceded by their size, a GUID's 16 bytes, and the multi-valued forms of
+// binary and text (a count of values, then each as its single-valued form).
+enum : std::uint16_t {
+    TypeString8 = 0x001E,
+    TypeUnicode = 0x001F,
+    TypeGuid = 0x0048,
+    TypeMultiple = 0x1000,
+};
+constexpr std::size_t kGuidSize = 16;
 
 bool isFixedSize(std::uint16_t type) {
     switch (type) {
@@ -43,7 +50,6 @@ bool isVariableSize(std::uint16_t type) {
     case 0x000D: // embedded object
     case TypeString8:
     case TypeUnicode:
-    case 0x0048: // GUID
     case 0x0102: // binary
         return true;
     default:
@@ -101,20 +107,48 @@ void decodeWide(std::string_view bytes, std::string& text) {
     }
 }
 
-// Decodes into `text`, whose buffer is kept from item to item.
+// Whether a value holds more characters than a name or an address kept from it may.
+bool isTooLong(std::uint16_t type, std::string_view bytes) {
+    return bytes.size() / (type == TypeUnicode ? 2 : 1) > kStructureTextLimit + 1;
+}
+
+// Decodes into `text`, whose buffer is kept from item to item: at most kStructureTextLimit
+// bytes of UTF-8, cut at a character's start, with every control character but NUL as a blank
+// so that no text can move a row's cells (a NUL cuts the cell where it stands).
 void decodeText(std::uint16_t type, std::string_view bytes, std::string& text) {
     if (type == TypeUnicode) {
-        decodeWide(bytes, text);
-        return;
-    }
-    if (!bytes.empty() && bytes.back() == '\0') {
-        bytes.remove_suffix(1);
-    }
-    if (isAscii(bytes)) {
-        text.assign(bytes);
+        decodeWide(bytes.substr(0, 2 * (kStructureTextLimit + 1)), text);
     } else {
-        text = decodeCp1252(bytes);
+        bytes = bytes.substr(0, kStructureTextLimit + 1);
+        if (!bytes.empty() && bytes.back() == '\0') {
+            bytes.remove_suffix(1);
+        }
+        if (isAscii(bytes)) {
+            text.assign(bytes);
+        } else {
+            text = decodeCp1252(bytes);
+        }
     }
+    if (text.size() > kStructureTextLimit) {
+        std::size_t cut = kStructureTextLimit;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        text.resize(cut);
+    }
+    for (char& c : text) {
+        if (c != '\0' && static_cast<unsigned char>(c) < 0x20) {
+            c = ' ';
+        }
+    }
+}
+
+// The name without one pair of single quotes around it, as Outlook sometimes stores it.
+std::string_view withoutQuotes(std::string_view name) {
+    if (name.size() >= 2 && name.front() == '\'' && name.back() == '\'') {
+        return name.substr(1, name.size() - 2);
+    }
+    return name;
 }
 
 std::string hex(std::uint16_t value) {
@@ -150,12 +184,14 @@ struct ItemTexts {
     std::string addressType;
     std::string emailAddress;
     std::string smtpAddress;
+    bool tooLong = false; // an address or its type longer than any real one
 
     void clear() {
         displayName.clear();
         addressType.clear();
         emailAddress.clear();
         smtpAddress.clear();
+        tooLong = false;
     }
 
     // The item as a recipient, or nothing when it holds no SMTP or Exchange address.
@@ -164,7 +200,7 @@ struct ItemTexts {
         const bool typeExchange = equalsIgnoringCase(addressType, "ex");
         const auto cn = afterRecipients(emailAddress);
         Nk2ItemView item;
-        item.displayName = displayName;
+        item.displayName = withoutQuotes(displayName);
         if (typeExchange || (addressType.empty() && cn)) {
             item.type = AddressType::Exchange;
             item.address = std::string_view(emailAddress).substr(cn.value_or(0));
@@ -201,6 +237,7 @@ public:
                 stop(0, "not an NK2 file (no signature)");
                 return;
             }
+            result_.signature = true;
             result_.itemCount = u32At(file_, 12);
             at_ = kHeaderSize;
             headerRead_ = true;
@@ -223,12 +260,16 @@ public:
             return;
         }
         stopped_ = true;
-        if (file_.size() - at_ < kFooterSize || u32At(file_, at_) != 0) {
-            fail(at_, "no footer after the last item");
-        } else if (file_.size() - at_ > kFooterSize) {
-            fail(at_ + kFooterSize, "bytes after the footer");
-        } else {
+        // The footer: the size of an extra-information block, the block, the trailer.
+        const std::size_t rest = file_.size() - at_;
+        const std::uint64_t extra = rest >= 4 ? u32At(file_, at_) : 0;
+        const std::uint64_t footer = 4 + extra + kTrailerSize;
+        if (rest == footer) {
             result_.complete = true;
+        } else if (rest > footer && extra == 0) {
+            fail(at_ + footer, "bytes after the footer");
+        } else {
+            fail(at_, "no footer after the last item");
         }
     }
 
@@ -242,6 +283,11 @@ private:
             return ends(at_, "the file ends inside an item");
         }
         const std::uint32_t valueCount = u32At(file_, at_);
+        if (valueCount == 0) {
+            // What follows the last entry: the header counts entries the file does not hold.
+            return fail(at_, "the header counts " + std::to_string(result_.itemCount) +
+                                 " entries, the file holds " + std::to_string(result_.itemsRead));
+        }
         if (valueCount > (file_.size() - at_ - 4) / kValueEntrySize) {
             return ends(at_, "more values than the file has room for");
         }
@@ -252,7 +298,9 @@ private:
                 return step;
             }
         }
-        if (const auto item = texts_.recipient()) {
+        if (texts_.tooLong) {
+            ++result_.leftOutTooLong;
+        } else if (const auto item = texts_.recipient()) {
             visit_(*item);
         }
         return Step::Done;
@@ -264,48 +312,77 @@ private:
         }
         const std::uint16_t type = u16At(file_, at_);
         const std::uint16_t property = u16At(file_, at_ + 2);
+        at_ += kValueEntrySize;
         if (isFixedSize(type)) {
-            at_ += kValueEntrySize;
             return Step::Done;
         }
-        if (!isVariableSize(type)) {
-            return fail(at_, "unknown value type " + hex(type));
+        if (type == TypeGuid) {
+            if (file_.size() - at_ < kGuidSize) {
+                return ends(at_, "the file ends inside a GUID");
+            }
+            at_ += kGuidSize;
+            return Step::Done;
         }
-        const std::size_t sizeAt = at_ + kValueEntrySize;
-        if (file_.size() - sizeAt < 4) {
-            return ends(sizeAt, "the file ends before a value's size");
+        const bool multiple = (type & TypeMultiple) != 0;
+        const auto single = static_cast<std::uint16_t>(type & ~TypeMultiple);
+        if (!isVariableSize(single) || (multiple && single == 0x000D)) {
+            return fail(at_ - kValueEntrySize, "unknown value type " + hex(type));
         }
-        const std::uint32_t size = u32At(file_, sizeAt);
-        if (size > file_.size() - sizeAt - 4) {
-            return ends(sizeAt, "a value's size runs past the end of the file");
+        std::uint32_t count = 1;
+        if (multiple) {
+            if (file_.size() - at_ < 4) {
+                return ends(at_, "the file ends before a value's count");
+            }
+            count = u32At(file_, at_);
+            if (count > (file_.size() - at_ - 4) / 4) {
+                return ends(at_, "more values than the file has room for");
+            }
+            at_ += 4;
         }
-        if (type == TypeUnicode && size % 2 != 0) {
-            return fail(sizeAt, "a UTF-16 text of odd size");
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::size_t sizeAt = at_;
+            if (file_.size() - sizeAt < 4) {
+                return ends(sizeAt, "the file ends before a value's size");
+            }
+            const std::uint32_t size = u32At(file_, sizeAt);
+            if (size > file_.size() - sizeAt - 4) {
+                return ends(sizeAt, "a value's size runs past the end of the file");
+            }
+            if (single == TypeUnicode && size % 2 != 0) {
+                return fail(sizeAt, "a UTF-16 text of odd size");
+            }
+            // Of several texts the first stands for the property.
+            if (i == 0 && (single == TypeString8 || single == TypeUnicode)) {
+                keepText(property, single, file_.substr(sizeAt + 4, size));
+            }
+            at_ = sizeAt + 4 + size;
         }
-        const std::string_view bytes = file_.substr(sizeAt + 4, size);
-        if (type == TypeString8 || type == TypeUnicode) {
-            keepText(property, type, bytes);
-        }
-        at_ = sizeAt + 4 + size;
         return Step::Done;
     }
 
     void keepText(std::uint16_t property, std::uint16_t type, std::string_view bytes) {
+        std::string* address = nullptr;
         switch (property) {
         case PropDisplayName:
-            decodeText(type, bytes, texts_.displayName);
-            break;
+            decodeText(type, bytes, texts_.displayName); // a long name is cut
+            return;
         case PropAddressType:
-            decodeText(type, bytes, texts_.addressType);
+            address = &texts_.addressType;
             break;
         case PropEmailAddress:
-            decodeText(type, bytes, texts_.emailAddress);
+            address = &texts_.emailAddress;
             break;
         case PropSmtpAddress:
-            decodeText(type, bytes, texts_.smtpAddress);
+            address = &texts_.smtpAddress;
             break;
         default:
-            break;
+            return;
+        }
+        // A cut address would be another address: the entry is left out instead.
+        if (isTooLong(type, bytes)) {
+            texts_.tooLong = true;
+        } else {
+            decodeText(type, bytes, *address);
         }
     }
 

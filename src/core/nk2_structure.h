@@ -8,15 +8,22 @@
 #include <string_view>
 #include <vector>
 
-// Reads an NK2 file by its layout instead of scanning for markers: a 16-byte header (signature,
-// two version words, item count), the items (each a value count and that many 16-byte value
-// entries, variable-sized values followed by their byte size and bytes) and a 12-byte footer (a
-// zero value count and the time of the last write).
+// Reads an NK2 file (or an Outlook 2010+ autocomplete stream) by its layout instead of scanning
+// for markers: a 16-byte header (signature, major and minor version, item count), the items
+// (each a value count and that many 16-byte value entries; texts and binaries followed by their
+// byte size and bytes, a GUID by its 16 bytes, multi-valued ones by a count and each value) and
+// a footer (the size of an extra-information block, the block, and 8 bytes of trailer).
 namespace quillet::core {
 
 enum class AddressType { Smtp, Exchange };
 
-// What one item says about a recipient. Texts are UTF-8.
+// The longest name or address kept, in bytes of UTF-8: far beyond any real one (an SMTP address
+// has at most 254 characters), small enough that no hostile value reaches a cell or a file
+// whole. A longer name is cut there; an entry with a longer address is left out.
+inline constexpr std::size_t kStructureTextLimit = 1024;
+
+// What one item says about a recipient. Texts are UTF-8 and hold no control character but NUL;
+// a display name in one pair of single quotes comes without them.
 struct Nk2Item {
     std::string displayName;
     AddressType type = AddressType::Smtp;
@@ -33,12 +40,14 @@ struct Nk2ItemView {
 };
 
 struct Nk2Structure {
-    std::vector<Nk2Item> items;  // items with an SMTP or Exchange address, in file order
-    std::uint32_t itemCount = 0; // as the header says
-    std::uint32_t itemsRead = 0; // whole items read before the end or the first inconsistency
-    bool complete = false;       // header, every item and the footer read as the format says
-    std::size_t stoppedAt = 0;   // byte offset of the first inconsistency
-    std::string problem;         // what was wrong there; empty when complete
+    std::vector<Nk2Item> items;       // items with an SMTP or Exchange address, in file order
+    std::uint32_t itemCount = 0;      // as the header says
+    std::uint32_t itemsRead = 0;      // whole items read before the end or the first inconsistency
+    bool complete = false;            // header, every item and the footer read as the format says
+    bool signature = false;           // the file starts as an NK2 file does
+    std::size_t stoppedAt = 0;        // byte offset of the first inconsistency
+    std::string problem;              // what was wrong there; empty when complete
+    std::uint32_t leftOutTooLong = 0; // entries whose address is longer than any real one
 };
 
 // Reads the file up to its end or its first inconsistency; never reads outside `file`. Items

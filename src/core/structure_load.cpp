@@ -11,19 +11,19 @@ namespace quillet::core {
 
 namespace {
 
-// Calls add(name, address) for each of an item's addresses of the chosen types, in the order the
-// grid takes them, empty ones included.
+// Calls add(name, address, type) for each of an item's addresses of the chosen types, in the
+// order the grid takes them, empty ones included.
 template <typename Add>
 void forEachAddress(const Nk2ItemView& item, const LoadOptions& options, Add add) {
     if (item.type == AddressType::Exchange) {
         if (options.exchange) {
-            add(item.displayName, item.address);
+            add(item.displayName, item.address, AddressType::Exchange);
         }
         if (options.smtp) {
-            add(item.displayName, item.smtpAddress);
+            add(item.displayName, item.smtpAddress, AddressType::Smtp);
         }
     } else if (options.smtp) {
-        add(item.displayName, item.address);
+        add(item.displayName, item.address, AddressType::Smtp);
     }
 }
 
@@ -36,6 +36,10 @@ bool cellIsWholeAddress(std::string_view name, std::string_view address) {
 }
 
 } // namespace
+
+std::string_view typeText(AddressType type) {
+    return type == AddressType::Exchange ? "EX" : "SMTP";
+}
 
 std::string addressKey(std::string_view utf8) {
     std::string key;
@@ -68,19 +72,20 @@ StructureAddresses::StructureAddresses(const LoadOptions& options, std::size_t f
 }
 
 void StructureAddresses::add(const Nk2ItemView& item) {
-    forEachAddress(item, options_, [this](std::string_view name, std::string_view address) {
-        if (address.empty()) {
-            return;
-        }
-        addressKey(address, key_);
-        if (seen_.contains(key_)) {
-            return;
-        }
-        auto* kept = static_cast<char*>(keyMemory_.allocate(key_.size(), 1));
-        std::copy(key_.begin(), key_.end(), kept);
-        seen_.insert({kept, key_.size()});
-        addresses_.push_back({std::string(name), std::string(address)});
-    });
+    forEachAddress(item, options_,
+                   [this](std::string_view name, std::string_view address, AddressType type) {
+                       if (address.empty()) {
+                           return;
+                       }
+                       addressKey(address, key_);
+                       if (seen_.contains(key_)) {
+                           return;
+                       }
+                       auto* kept = static_cast<char*>(keyMemory_.allocate(key_.size(), 1));
+                       std::copy(key_.begin(), key_.end(), kept);
+                       seen_.insert({kept, key_.size()});
+                       addresses_.push_back({std::string(name), std::string(address), type});
+                   });
 }
 
 NamedAddresses structureAddresses(const Nk2Structure& structure, const LoadOptions& options) {
@@ -108,9 +113,10 @@ std::size_t keyBucketsFor(std::size_t fileSize) {
 StructureCellKeys::StructureCellKeys(const LoadOptions& options, std::size_t fileSize)
     : memory_(keyMemoryFor(fileSize)), keys_(keyBucketsFor(fileSize), &memory_),
       reader_(std::in_place, [this, options](const Nk2ItemView& item) {
-          forEachAddress(item, options, [this](std::string_view name, std::string_view address) {
-              add(name, address);
-          });
+          forEachAddress(item, options,
+                         [this](std::string_view name, std::string_view address, AddressType) {
+                             add(name, address);
+                         });
       }) {}
 
 void StructureCellKeys::readOn(std::string_view bytesSoFar) {
@@ -201,16 +207,22 @@ StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptio
 
 void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {
     LoadContext load({}, host);
-    while (!addresses.empty()) {
-        NamedAddress& entry = addresses.front();
-        load.lists.addresses.addItem(std::move(entry.address));
-        load.lists.names.addItem(std::move(entry.name));
-        addresses.pop_front();
-        if (host.pauseDue()) {
-            host.wait(WaitTicks(1));
-        }
-    }
-    closingStep(load, AddressForm::Utf8, Pacing::Batched);
+    closingStep(
+        load, addresses.size(),
+        [&addresses](std::size_t i, long number) -> std::optional<AddressRow> {
+            if (i == addresses.size()) {
+                return std::nullopt;
+            }
+            NamedAddress& entry = addresses[i];
+            AddressRow row = loadedRow(number, std::move(entry.name), std::move(entry.address),
+                                       AddressForm::Utf8);
+            if (row.address.empty() && row.name.empty()) {
+                return std::nullopt;
+            }
+            row.type = typeText(entry.type);
+            return row;
+        },
+        Pacing::Batched);
 }
 
 Nk2Structure loadNk2Structure(std::string_view fileBytes, const LoadOptions& options,

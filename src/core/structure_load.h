@@ -19,11 +19,15 @@
 // marker scans find within their step budget.
 namespace quillet::core {
 
-// One grid row's name and address, both UTF-8.
+// One grid row's name and address, both UTF-8, and which kind of address it is.
 struct NamedAddress {
     std::string name;
     std::string address;
+    AddressType type = AddressType::Smtp;
 };
+
+// The type column of a row read by structure: "SMTP" or "EX".
+std::string_view typeText(AddressType type);
 // Kept in blocks: a huge cache's list grows without ever being copied whole.
 using NamedAddresses = std::deque<NamedAddress>;
 

@@ -3,12 +3,15 @@
 #include "core/append_writer.h"
 #include "core/contacts_export.h"
 #include "platform/cooperative_wait.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/special_folders.h"
 #include "widgets/address_model.h"
 #include "widgets/status_banner.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <new>
@@ -51,6 +54,28 @@ QString leftOutText(std::size_t leftOut) {
         .arg(leftOut == 1 ? QStringLiteral("row") : QStringLiteral("rows"));
 }
 
+// Names the ways that keep the characters a Windows-1252 export wrote as "?".
+QString replacedText(std::size_t entries) {
+    return QString::fromStdString(core::replacedEntriesText(entries)) +
+           QStringLiteral("; tick UTF-8 or export as VCF to keep them");
+}
+
+QString saveFilter(std::optional<core::ExportFormat> format) {
+    const QString allFiles = QStringLiteral("All files (*)");
+    if (!format) {
+        return allFiles;
+    }
+    switch (*format) {
+    case core::ExportFormat::Csv:
+        return QStringLiteral("CSV files (*.csv);;") + allFiles;
+    case core::ExportFormat::Tab:
+        return QStringLiteral("Tab-separated text (*.txt);;") + allFiles;
+    case core::ExportFormat::Vcf:
+        return QStringLiteral("vCard files (*.vcf);;") + allFiles;
+    }
+    return allFiles;
+}
+
 } // namespace
 
 // Tells the user, with a red flash, that nothing was written.
@@ -90,8 +115,10 @@ bool ExportCommand::exportNow() {
     try {
         // Built whole and written in one append: the file gains every line or none, and the
         // window does not yield while it is written. The Outlook layouts are Windows-1252, which
-        // Outlook's import wizard reads.
-        bytes = core::exportRows(controls_.addresses.rows(), *format, core::TextEncoding::Cp1252);
+        // Outlook's import wizard reads, unless the user asks for UTF-8.
+        const core::TextEncoding encoding =
+            controls_.utf8Box.isChecked() ? core::TextEncoding::Utf8 : core::TextEncoding::Cp1252;
+        bytes = core::exportRows(controls_.addresses.rows(), *format, encoding);
         failure = core::appendToFile(path, {bytes.header, bytes.records, controls_.loadedFiles});
     } catch (const std::bad_alloc&) {
         failure = "not enough memory";
@@ -104,10 +131,8 @@ bool ExportCommand::exportNow() {
     }
     QString written = QStringLiteral("File successfully written to ") + pathEdit.text();
     if (bytes.entriesWithReplacements > 0) {
-        written +=
-            QStringLiteral(" (") +
-            QString::fromStdString(core::replacedEntriesText(bytes.entriesWithReplacements)) +
-            QStringLiteral(")");
+        written += QStringLiteral(" (") + replacedText(bytes.entriesWithReplacements) +
+                   QStringLiteral(")");
     }
     controls_.banner.setMessage(written + leftOutText(bytes.leftOut));
     platform::wait(kShowPause);
@@ -122,6 +147,20 @@ void ExportCommand::fileTypePicked() {
     controls_.exportPathEdit.setText(
         platform::specialFolderWithSeparator(platform::SpecialFolder::Documents) +
         QStringLiteral("quillet.") + extension);
+}
+
+void ExportCommand::chooseFile() {
+    const QString fileType = controls_.fileTypeBox.currentText();
+    QString start = trimBlanks(controls_.exportPathEdit.text());
+    if (start.isEmpty()) {
+        start = platform::specialFolderWithSeparator(platform::SpecialFolder::Documents);
+    }
+    const QString chosen = platform::FileDialog::getSaveFileName(
+        &controls_.window, QStringLiteral("Export to"), start,
+        saveFilter(core::exportFormatFor(fileType.toStdString())));
+    if (!chosen.isEmpty()) {
+        controls_.exportPathEdit.setText(QDir::toNativeSeparators(chosen));
+    }
 }
 
 } // namespace quillet::exporter

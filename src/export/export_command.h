@@ -2,6 +2,7 @@
 
 #include "core/file_identity.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -22,6 +23,7 @@ public:
         QWidget& window; // parent of the confirmation
         const widgets::AddressModel& addresses;
         const QComboBox& fileTypeBox;
+        const QCheckBox& utf8Box; // CSV and TAB in UTF-8 rather than Windows-1252
         QLineEdit& exportPathEdit;
         widgets::StatusBanner& banner;
         const core::FileIdentities& loadedFiles; // never written into
@@ -32,6 +34,9 @@ public:
     // True when the whole export is in the file.
     bool exportNow();
     void fileTypePicked();
+    // A save dialog for the chosen type, opened on the current export path; the chosen file
+    // becomes the export path.
+    void chooseFile();
 
 private:
     void reportAbort();

@@ -14,11 +14,13 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace quillet::info {
 namespace {
 
+const QSize kPreferredSize(560, 640);
 const QString kHelpCaption = QStringLiteral("Help and Tips");
 const QString kAboutCaption = QStringLiteral("About Quillet");
 
@@ -58,6 +60,25 @@ const std::array<QString, 8> kImportSteps = {
     QStringLiteral("8. Press finish"),
 };
 
+// After the steps: what has changed since Outlook 2003, and the program's later additions.
+const QString kTodayTitle = QStringLiteral("On today's systems");
+const QString kTodayText = QStringLiteral(
+    "Where the cache lives. On Windows, Outlook 2003 and 2007 keep it as "
+    "%APPDATA%\\Microsoft\\Outlook\\PROFILENAME.NK2. On Linux, Quillet looks below "
+    "~/.local/share/Microsoft/Outlook/; copy the file there, or open it from wherever it is.\n\n"
+    "Outlook 2010 and later keep the cache inside the mailbox as a stream instead, with a copy in "
+    "%LOCALAPPDATA%\\Microsoft\\Outlook\\RoamCache. Take Stream_Autocomplete_*.dat from "
+    "there, or export the stream to a file with a MAPI editor, then choose \"Outlook 2010+ "
+    "Autocomplete Streams (*.dat)\" in Browse's dialog, or drop the .dat file onto the window.\n\n"
+    "The VCF type writes vCards (UTF-8, one card per Internet address), which Thunderbird, "
+    "Evolution, Apple Contacts, Gmail, Nextcloud and most phones import. CSV and TAB are for "
+    "Outlook's import wizard; tick UTF-8 to keep names Windows-1252 cannot hold.\n\n"
+    "Two ways of reading: Browse scans the file's bytes as Quillet always has, and may stop early "
+    "in a large cache. File, Read Every Entry... (Ctrl+R) reads the file entry by entry, each with "
+    "its own name; use it for a large cache or when the banner says Browse missed addresses.\n\n"
+    "Without a window: quillet-convert -t CSV|TAB|VCF -o FILE [--encoding utf-8] "
+    "[--read structure] CACHE does the same load and export from a terminal or a script.");
+
 } // namespace
 
 HelpAboutWindow::HelpAboutWindow(QWidget* parent)
@@ -83,6 +104,9 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
         const QByteArray name = "step" + QByteArray::number(static_cast<int>(step) + 1);
         importSteps_.append(makeLabel(name.constData(), kImportSteps[step]));
     }
+    todayTitle_ = makeLabel("todayTitle", kTodayTitle);
+    todayTitle_->setFont(titleFont);
+    todayText_ = makeLabel("todayText", kTodayText);
     afterImportText_ = makeLabel(
         "afterImportText",
         QStringLiteral("Now all of your contacts should be imported into Outlook. Next time you "
@@ -143,6 +167,8 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
         column->addWidget(step);
     }
     column->addWidget(afterImportText_);
+    column->addWidget(todayTitle_);
+    column->addWidget(todayText_);
     column->addWidget(copyrightLine_);
     auto* ownerRow = new QHBoxLayout;
     ownerRow->addWidget(ownerPicture_, 0, Qt::AlignTop);
@@ -168,8 +194,7 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(scroll);
     outer->addLayout(buttons);
-    // No taller or wider than the screen's free area: the page scrolls instead.
-    resize(QSize(560, 640).boundedTo(screen()->availableGeometry().size()));
+    resize(kPreferredSize.boundedTo(screen()->availableGeometry().size()));
 
     connect(closeHelpButton_, &QPushButton::clicked, this, &HelpAboutWindow::closeClicked);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
@@ -178,8 +203,28 @@ HelpAboutWindow::HelpAboutWindow(QWidget* parent)
     showView(View::Help);
 }
 
+void HelpAboutWindow::placeOverOwner() {
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const QRect available = (owner != nullptr ? owner->screen() : screen())->availableGeometry();
+    // The window manager frames this window as it framed the owner; without one both are 0.
+    const QSize frame = owner != nullptr && owner->isVisible()
+                            ? owner->frameGeometry().size() - owner->geometry().size()
+                            : QSize();
+    // Frame and all within the screen's free area: the page scrolls instead.
+    resize(kPreferredSize.boundedTo(available.size() - frame));
+    QRect placed(QPoint(), size() + frame);
+    placed.moveCenter(owner != nullptr && owner->isVisible() ? owner->frameGeometry().center()
+                                                             : available.center());
+    placed.moveLeft(std::max(available.left(),
+                             std::min(placed.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(std::max(available.top(),
+                            std::min(placed.top(), available.bottom() - placed.height() + 1)));
+    move(placed.topLeft());
+}
+
 void HelpAboutWindow::showHelpView() {
     setEnabled(true);
+    placeOverOwner();
     show();
     raise();
     activateWindow();
@@ -188,6 +233,7 @@ void HelpAboutWindow::showHelpView() {
 
 void HelpAboutWindow::showAboutView() {
     setEnabled(true);
+    placeOverOwner();
     show();
     raise();
     activateWindow();
@@ -196,7 +242,9 @@ void HelpAboutWindow::showAboutView() {
 
 void HelpAboutWindow::showView(View view) {
     const bool help = view == View::Help;
-    for (QLabel* label : QList<QLabel*>{introText_, helpTitle_, afterImportText_} + importSteps_) {
+    for (QLabel* label :
+         QList<QLabel*>{introText_, helpTitle_, afterImportText_, todayTitle_, todayText_} +
+             importSteps_) {
         label->setVisible(help);
     }
     for (QLabel* item :

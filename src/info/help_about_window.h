@@ -32,6 +32,8 @@ public:
 private:
     enum class View { Help, About };
 
+    // Centred over the window that owns it, and wholly within that screen's free area.
+    void placeOverOwner();
     void showView(View view);
     void closeClicked();
     void webAddressClicked();
@@ -43,6 +45,8 @@ private:
     QLabel* helpTitle_;
     QList<QLabel*> importSteps_; // "1. ..." to "8. ..."
     QLabel* afterImportText_;
+    QLabel* todayTitle_; // where caches live today, .dat streams, vCards, reading, converter
+    QLabel* todayText_;
     QLabel* updatesNote_;
     QLabel* trademarkNote_;
     ClickableLabel* webAddressLink_;

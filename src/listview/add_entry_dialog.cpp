@@ -22,9 +22,10 @@ AddEntryDialog::AddEntryDialog(QWidget& window, widgets::AddressTable& table)
     frameDialog(*this, names::addEntryDialog, QStringLiteral("Add name and e-mail address"), 5865,
                 2175);
     greyLabel(*this, "newNameLabel", QStringLiteral("Name:"), 120, 120, 615, 255);
-    nameEdit_ = textBox(*this, names::newNameEdit, 120, 360, 5655, 390);
+    nameEdit_ = textBox(*this, names::newNameEdit, QStringLiteral("Name"), 120, 360, 5655, 390);
     greyLabel(*this, "newAddressLabel", QStringLiteral("E-mail Address:"), 120, 840, 1455, 255);
-    addressEdit_ = textBox(*this, names::newAddressEdit, 120, 1080, 5655, 375);
+    addressEdit_ = textBox(*this, names::newAddressEdit, QStringLiteral("E-mail Address"), 120,
+                           1080, 5655, 375);
     auto* addButton =
         button(*this, names::confirmAddButton, QStringLiteral("Add"), 120, 1680, 2775, 375);
     auto* cancelButton =
@@ -46,9 +47,13 @@ void AddEntryDialog::add() {
     // Taken as typed: no trimming and no checks, so an empty entry is allowed and a tab in a
     // box moves the rest of the row one column on.
     widgets::AddressGrid& grid = table_.grid();
-    grid.addresses().append(
-        {core::rowOf(std::to_string(grid.rows() + 1), nameEdit_->text().toStdString(),
-                     addressEdit_->text().toStdString())});
+    core::AddressRow row =
+        core::rowOf(std::to_string(grid.rows() + 1), nameEdit_->text().toStdString(),
+                    addressEdit_->text().toStdString());
+    row.byHand = true;
+    core::AddressRows added;
+    added.push_back(std::move(row));
+    grid.addresses().append(std::move(added));
     table_.setEntryCount(grid.rows());
     table_.markEdited();
     hideAndEmpty();

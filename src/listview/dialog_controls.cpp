@@ -47,8 +47,11 @@ QLabel* greyLabel(QDialog& dialog, const char* name, const QString& text, int le
     return place(dialog, label, name, left, top, width, height);
 }
 
-QLineEdit* textBox(QDialog& dialog, const char* name, int left, int top, int width, int height) {
-    return place(dialog, new QLineEdit(&dialog), name, left, top, width, height);
+QLineEdit* textBox(QDialog& dialog, const char* name, const QString& caption, int left, int top,
+                   int width, int height) {
+    auto* box = new QLineEdit(&dialog);
+    box->setAccessibleName(caption);
+    return place(dialog, box, name, left, top, width, height);
 }
 
 QPushButton* button(QDialog& dialog, const char* name, const QString& caption, int left, int top,

@@ -20,7 +20,9 @@ void frameDialog(QDialog& dialog, const char* name, const QString& caption, int 
 QLabel* greyLabel(QDialog& dialog, const char* name, const QString& text, int left, int top,
                   int width, int height);
 
-QLineEdit* textBox(QDialog& dialog, const char* name, int left, int top, int width, int height);
+// A text box that screen readers announce by caption, the text of the label above it.
+QLineEdit* textBox(QDialog& dialog, const char* name, const QString& caption, int left, int top,
+                   int width, int height);
 
 // A button Enter presses while it has the focus; the dialog's main button is also made its
 // default (QPushButton::setDefault), which Enter presses from the text boxes.

@@ -20,7 +20,8 @@ EditEntryDialog::EditEntryDialog(QWidget& window, widgets::AddressTable& table)
     : QDialog(&window), table_(table) {
     frameDialog(*this, names::editEntryDialog, QStringLiteral("Edit Entry"), 5865, 1440);
     greyLabel(*this, "entryLabel", QStringLiteral("Edit Entry:"), 120, 120, 975, 255);
-    entryEdit_ = textBox(*this, names::entryEdit, 120, 360, 5655, 375);
+    entryEdit_ =
+        textBox(*this, names::entryEdit, QStringLiteral("Edit Entry"), 120, 360, 5655, 375);
     auto* saveButton =
         button(*this, names::saveToListButton, QStringLiteral("Save to List"), 120, 960, 2760, 390);
     auto* cancelButton =

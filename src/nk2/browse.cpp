@@ -26,7 +26,7 @@ const QString kDialogTitle = QStringLiteral("Choose your NK2 file.");
 // Outlook 2010 and later keep the cache as a mailbox stream; exported to a file it has the
 // same layout, commonly as Stream_Autocomplete_*.dat.
 const QString kDialogFilter =
-    QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams (*.dat)");
+    QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams (*.dat);;All files (*)");
 const QString kNoTypeChosen = QStringLiteral("You must choose an e-mail type!");
 const QString kNameNotRepresentable =
     QStringLiteral("its name cannot be represented here (it is not valid UTF-8); "
@@ -96,11 +96,12 @@ Browse::Browse(const BrowseControls& controls) : QObject(&controls.window), cont
 }
 
 void Browse::withDialog() {
-    withDialog([this](std::string fileBytes, const core::LoadOptions& options,
+    withDialog(kDialogTitle,
+               [this](std::string fileBytes, const core::LoadOptions& options,
                       core::LoaderHost& host) { scan(std::move(fileBytes), options, host); });
 }
 
-void Browse::withDialog(const Reading& reading) {
+void Browse::withDialog(const QString& title, const Reading& reading) {
     if (running_) {
         return;
     }
@@ -109,7 +110,7 @@ void Browse::withDialog(const Reading& reading) {
     if (!start()) {
         return;
     }
-    const QString path = platform::FileDialog::getOpenFileName(&controls_.window, kDialogTitle,
+    const QString path = platform::FileDialog::getOpenFileName(&controls_.window, title,
                                                                initialFolder(), kDialogFilter);
     if (path.isEmpty()) {
         TableLoaderHost host(controls_);

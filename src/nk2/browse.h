@@ -35,8 +35,9 @@ public:
 
     // Browse with the file-open dialog. Does nothing while a load runs.
     void withDialog();
-    // The same steps as withDialog, with another reading of the chosen file.
-    void withDialog(const Reading& reading);
+    // The same steps as withDialog, with the dialog's own title and another reading of the
+    // chosen file.
+    void withDialog(const QString& title, const Reading& reading);
 
     void setAfterScan(AfterScan afterScan) { afterScan_ = std::move(afterScan); }
 

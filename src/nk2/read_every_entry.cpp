@@ -2,6 +2,7 @@
 
 #include "core/banner.h"
 #include "core/structure_load.h"
+#include "core/structure_merge.h"
 #include "nk2/browse.h"
 #include "widgets/address_grid.h"
 #include "widgets/address_table.h"
@@ -28,6 +29,7 @@ ReadEveryEntry::ReadEveryEntry(const BrowseControls& controls, Browse& browse,
 
 void ReadEveryEntry::withDialog() {
     browse_.withDialog(
+        QStringLiteral("Choose the NK2 file to read entry by entry."),
         [this](std::string fileBytes, const core::LoadOptions& options, core::LoaderHost& host) {
             read(std::move(fileBytes), options, host);
         });
@@ -38,13 +40,29 @@ void ReadEveryEntry::read(std::string fileBytes, const core::LoadOptions& option
     core::StructureRead read = core::readStructureAddresses(fileBytes, options, host);
     // The rows need the file no more: a huge cache's bytes go before its rows are made.
     std::string().swap(fileBytes);
-    core::appendStructureAddresses(std::move(read.addresses), host);
-    const core::Nk2Structure& structure = read.structure;
-    if (!structure.complete) {
-        // After the closing step, which writes the banner last: this way the reason stays.
-        controls_.banner.setMessage(
-            bannerWith(QString::fromStdString(core::structureProblemText(structure))));
+    widgets::AddressModel& addresses = controls_.table.grid().addresses();
+    core::StructureMerge merge = core::mergeStructure(addresses.rows(), std::move(read.addresses));
+    for (auto& [row, cells] : merge.improved) {
+        addresses.setRow(static_cast<int>(row), std::move(cells));
     }
+    const int rowsBefore = addresses.rowCount();
+    core::appendStructureAddresses(std::move(merge.added), host);
+    // After the closing step, which writes the banner last: this way the summary stays.
+    const core::Nk2Structure& structure = read.structure;
+    QString summary = QStringLiteral("Read Every Entry: %1 %2 added, %3 improved.")
+                          .arg(addresses.rowCount() - rowsBefore)
+                          .arg(addresses.rowCount() - rowsBefore == 1 ? QStringLiteral("row")
+                                                                      : QStringLiteral("rows"))
+                          .arg(merge.improved.size());
+    if (structure.leftOutTooLong > 0) {
+        summary += QStringLiteral(" %1 left out: an address longer than %2 bytes.")
+                       .arg(structure.leftOutTooLong)
+                       .arg(core::kStructureTextLimit);
+    }
+    if (!structure.complete) {
+        summary += u' ' + QString::fromStdString(core::structureProblemText(structure));
+    }
+    controls_.banner.setMessage(bannerWith(summary));
 }
 
 // The scan stops after its step budget and takes names from nearby markers; when the file's

@@ -6,8 +6,8 @@ class QWidget;
 
 namespace quillet::platform {
 
-// The open-file dialog, replaceable in tests: after setNextFileName the next call returns
-// that name without showing anything.
+// The open- and save-file dialogs, replaceable in tests: after setNextFileName the next call
+// returns that name without showing anything.
 class FileDialog {
 public:
     struct Request {
@@ -18,6 +18,12 @@ public:
 
     // The chosen file's path, or an empty string when the user cancels.
     static QString getOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                                   const QString& filter);
+
+    // The file to write, chosen starting in path's folder with path's file name proposed; an
+    // empty string when the user cancels. Choosing an existing file asks nothing: exports
+    // append to it.
+    static QString getSaveFileName(QWidget* parent, const QString& title, const QString& path,
                                    const QString& filter);
 
     // The next call returns fileName at once; an empty name stands for a cancelled dialog.

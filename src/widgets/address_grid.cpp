@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -41,7 +42,9 @@ AddressGrid::AddressGrid(QWidget* parent) : QTableView(parent) {
     connect(&heldLayoutTimer_, &QTimer::timeout, this, [this] { runHeldLayout(); });
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(twipsToPixels(kRowHeightTwips, logicalDpiY()));
+    // The face's full height, accents on capitals included, where the twips fall short of it.
+    verticalHeader()->setDefaultSectionSize(
+        std::max(twipsToPixels(kRowHeightTwips, logicalDpiY()), fontMetrics().height() + 2));
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -49,6 +52,8 @@ AddressGrid::AddressGrid(QWidget* parent) : QTableView(parent) {
     // so the grid never highlights more than that row.
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // Tab leaves the grid (thousands of cells to walk otherwise); the arrows move between cells.
+    setTabKeyNavigation(false);
     connect(this, &QAbstractItemView::clicked, this, &AddressGrid::clickedByUser);
     // Any change to the list may need a full repaint at the next layout; rows appended below
     // the visible ones alone do not.
@@ -195,6 +200,19 @@ void AddressGrid::resetList() {
     setLook(kAddressListLook);
     for (const auto& [column, twips] : kColumnWidthsTwips) {
         setColumnWidthTwips(column, twips);
+    }
+    // Six-digit row numbers whole at any DPI; the name column gives up the room, so the grid
+    // keeps its width. Besides the style's text margins the cell loses its grid line, and the
+    // style's text area one pixel more.
+    const int textMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    const int number = columnIndex(core::Column::Number);
+    const int name = columnIndex(core::Column::Name);
+    const int missing = fontMetrics().horizontalAdvance(QStringLiteral("999999")) + textMargins -
+                        columnWidth(number);
+    if (missing > 0) {
+        setColumnWidth(number, columnWidth(number) + missing);
+        setColumnWidth(name, columnWidth(name) - missing);
     }
 }
 

@@ -45,9 +45,19 @@ void AddressModel::setText(int row, core::Column column, const QString& text) {
     if (!contains(row, column)) {
         return;
     }
-    rows_[static_cast<std::size_t>(row)][column] = core::cutAtNul(text.toStdString());
+    core::AddressRow& cells = rows_[static_cast<std::size_t>(row)];
+    cells[column] = core::cutAtNul(text.toStdString());
+    cells.byHand = true;
     const QModelIndex changed = index(row, columnIndex(column));
     emit dataChanged(changed, changed, {Qt::DisplayRole});
+}
+
+void AddressModel::setRow(int row, core::AddressRow cells) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    rows_[static_cast<std::size_t>(row)] = std::move(cells);
+    emit dataChanged(index(row, 0), index(row, core::kColumnCount - 1), {Qt::DisplayRole});
 }
 
 void AddressModel::append(core::AddressRows rows) {

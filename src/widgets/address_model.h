@@ -25,8 +25,11 @@ public:
 
     // A cell's text; outside the list, an empty text.
     QString text(int row, core::Column column) const;
-    // Writing outside the list does nothing; the text is cut at its first NUL.
+    // Writing outside the list does nothing; the text is cut at its first NUL. The row then
+    // counts as edited by hand.
     void setText(int row, core::Column column, const QString& text);
+    // A row's cells replaced whole, as a reading improves them; outside the list: nothing.
+    void setRow(int row, core::AddressRow cells);
 
     void append(core::AddressRows rows);
     void reserve(std::size_t more) { rows_.reserve(rows_.size() + more); }

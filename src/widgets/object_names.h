@@ -28,6 +28,8 @@ inline constexpr char entryCount[] = "entryCount";
 inline constexpr char fileTypeBox[] = "fileTypeBox";
 inline constexpr char exportButton[] = "exportButton";
 inline constexpr char exportPathEdit[] = "exportPathEdit";
+inline constexpr char utf8Box[] = "utf8Box";
+inline constexpr char chooseExportFileButton[] = "chooseExportFileButton";
 inline constexpr char startHereLabel[] = "startHereLabel";
 inline constexpr char startHereArrow[] = "startHereArrow"; // prefix of its three lines
 

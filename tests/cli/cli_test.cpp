@@ -1,11 +1,14 @@
 #include "cli/convert.h"
 #include "nk2_generator.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -60,7 +63,8 @@ protected:
     static std::string sample() { return QUILLET_EXAMPLES_DIR "/sample.nk2"; }
     static std::string file(const std::string& name) { return (dir_ / name).string(); }
 
-    static Result run(const std::vector<std::string>& arguments) {
+    static Result run(const std::vector<std::string>& arguments,
+                      const quillet::cli::InputReading& reading = {}) {
         std::vector<const char*> argv;
         for (const std::string& argument : arguments) {
             argv.push_back(argument.c_str());
@@ -68,10 +72,16 @@ protected:
         std::ostringstream out;
         std::ostringstream err;
         Result result;
-        result.status = quillet::cli::runConverter(argv, out, err);
+        result.status = quillet::cli::runConverter(argv, out, err, reading);
         result.out = out.str();
         result.err = err.str();
         return result;
+    }
+
+    // The same with Browse's way of reading, which the tests of the scan's rows ask for.
+    static Result runScan(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--read", "scan"});
+        return run(arguments);
     }
 
     // With input set, standard input comes from that file.
@@ -114,7 +124,7 @@ protected:
 } // namespace
 
 TEST_F(ConverterTest, ListPrintsTheGridRows) {
-    const Result result = run({"--list", sample()});
+    const Result result = runScan({"--list", sample()});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const auto rows = lines(result.out);
@@ -126,7 +136,7 @@ TEST_F(ConverterTest, ListPrintsTheGridRows) {
 }
 
 TEST_F(ConverterTest, FilesAppendToOneGridAndTabsSplitCells) {
-    const auto rows = lines(run({"--list", sample(), file("nul-tab.nk2")}).out);
+    const auto rows = lines(runScan({"--list", sample(), file("nul-tab.nk2")}).out);
     ASSERT_EQ(rows.size(), 19u);
     EXPECT_EQ(rows[12], "13\tCY\tCY\t");
     // A tab in a name starts the next cell; text past the fourth cell is dropped.
@@ -135,12 +145,12 @@ TEST_F(ConverterTest, FilesAppendToOneGridAndTabsSplitCells) {
 }
 
 TEST_F(ConverterTest, TypeOptionsUncheckTheBoxes) {
-    EXPECT_EQ(lines(run({"--list", "--no-smtp", sample()}).out).size(), 3u);
-    const auto smtp = lines(run({"--no-domain", "--list", sample()}).out);
+    EXPECT_EQ(lines(runScan({"--list", "--no-smtp", sample()}).out).size(), 3u);
+    const auto smtp = lines(runScan({"--no-domain", "--list", sample()}).out);
     ASSERT_EQ(smtp.size(), 9u);
     EXPECT_EQ(smtp[0], "1\tMary Smith\tMARY.SMITH@EXAMPLE.ORG\t");
 
-    const Result none = run({"--list", "--no-smtp", "--no-domain", sample()});
+    const Result none = runScan({"--list", "--no-smtp", "--no-domain", sample()});
     EXPECT_EQ(none.status, 2);
     EXPECT_TRUE(none.err.starts_with("quillet-convert: --no-smtp and --no-domain together leave "
                                      "no e-mail type to read\nusage: quillet-convert"))
@@ -192,30 +202,30 @@ TEST_F(ConverterTest, HelpAndVersion) {
 }
 
 TEST_F(ConverterTest, ExportGoesToStandardOutputOrIsAppendedToAFile) {
-    const Result csv = run({sample()});
+    const Result csv = runScan({sample()});
     ASSERT_EQ(csv.status, 0) << csv.err;
     const std::vector<std::string> out = lines(csv.out);
     ASSERT_EQ(out.size(), 13u); // header + one record per row
     EXPECT_TRUE(out[0].starts_with("\"Title\",\"First Name\",")) << out[0];
     EXPECT_TRUE(out[1].starts_with(",\"PJONES\",,,\"\",\"\",\"\",")) << out[1];
     EXPECT_TRUE(out[1].ends_with("Normal,False,,,Normal\r")) << out[1];
-    EXPECT_EQ(run({"-o", "-", sample()}).out, csv.out);
+    EXPECT_EQ(runScan({"-o", "-", sample()}).out, csv.out);
 
     // Neither Ł nor Ż of "Łukasz Żak" has a Windows-1252 form.
-    const Result tab = run({"-t", "TAB", "--no-domain", sample()});
+    const Result tab = runScan({"-t", "TAB", "--no-domain", sample()});
     EXPECT_NE(tab.out.find("\t\"?ukasz ?ak\"\t"), std::string::npos);
 
     const std::string target = file("contacts.csv");
-    EXPECT_EQ(run({"-o", target, sample()}).status, 0);
-    EXPECT_EQ(run({"-o", target, sample()}).status, 0);
+    EXPECT_EQ(runScan({"-o", target, sample()}).status, 0);
+    EXPECT_EQ(runScan({"-o", target, sample()}).status, 0);
     // The second export adds its records only.
     EXPECT_EQ(contents(target), csv.out + csv.out.substr(csv.out.find("\r\n") + 2));
 
     // Standard output gets a long export in parts: the same bytes as a new file, one header.
     for (const std::string encoding : {"cp1252", "utf-8"}) {
         const std::string whole = file(encoding + ".csv");
-        EXPECT_EQ(run({"--encoding", encoding, "-o", whole, file("large.nk2")}).status, 0);
-        const Result streamed = run({"--encoding", encoding, file("large.nk2")});
+        EXPECT_EQ(runScan({"--encoding", encoding, "-o", whole, file("large.nk2")}).status, 0);
+        const Result streamed = runScan({"--encoding", encoding, file("large.nk2")});
         EXPECT_GT(lines(streamed.out).size(), 1000u);
         EXPECT_EQ(streamed.out, contents(whole)) << encoding;
     }
@@ -298,9 +308,9 @@ TEST_F(ConverterTest, ReadStructureListsEveryEntryWithItsName) {
     EXPECT_EQ(result.err, "");
     const auto rows = lines(result.out);
     ASSERT_EQ(rows.size(), 12u);
-    EXPECT_EQ(rows[0], "1\tMary Smith\tmary.smith@example.org\t");
-    EXPECT_EQ(rows[1], "2\tPaul Jones\tpjones\t");
-    EXPECT_EQ(rows[5], "6\t王芳\twang.fang@example.cn\t");
+    EXPECT_EQ(rows[0], "1\tMary Smith\tmary.smith@example.org\tSMTP");
+    EXPECT_EQ(rows[1], "2\tPaul Jones\tpjones\tEX");
+    EXPECT_EQ(rows[5], "6\t王芳\twang.fang@example.cn\tSMTP");
     EXPECT_EQ(lines(run({"--list", "--read", "structure", "--no-smtp", sample()}).out).size(), 3u);
 
     // A damaged file gives the entries before the damage and says where the reading stopped.
@@ -318,7 +328,7 @@ TEST_F(ConverterTest, ReadStructureListsEveryEntryWithItsName) {
 }
 
 TEST_F(ConverterTest, ScanWarnsWhenTheStructureHoldsMore) {
-    const Result scan = run({"--list", file("large.nk2")});
+    const Result scan = runScan({"--list", file("large.nk2")});
     EXPECT_EQ(scan.status, 0);
     EXPECT_EQ(run({"--list", "--read", "scan", file("large.nk2")}).out, scan.out);
     const auto warning = lines(scan.err);
@@ -329,6 +339,79 @@ TEST_F(ConverterTest, ScanWarnsWhenTheStructureHoldsMore) {
     const Result structure = run({"--list", "--read", "structure", file("large.nk2")});
     EXPECT_EQ(structure.err, "");
     EXPECT_EQ(lines(structure.out).size(), 6100u);
+}
+
+// The file's bytes up to `bytes`, then EIO, as from a failing disk.
+quillet::cli::InputReading failingAfter(std::size_t bytes) {
+    auto given = std::make_shared<std::size_t>(0);
+    return {[given, bytes](int descriptor, char* into, std::size_t size) -> ssize_t {
+        if (*given >= bytes) {
+            errno = EIO;
+            return -1;
+        }
+        const ssize_t got = ::read(descriptor, into, std::min(size, bytes - *given));
+        *given += static_cast<std::size_t>(std::max<ssize_t>(got, 0));
+        return got;
+    }};
+}
+
+// The file's bytes, then more for ever, as from a file that grows while it is read.
+quillet::cli::InputReading growingPast(std::size_t limit) {
+    return {[](int descriptor, char* into, std::size_t size) -> ssize_t {
+                const ssize_t got = ::read(descriptor, into, size);
+                if (got != 0) {
+                    return got;
+                }
+                std::fill_n(into, size, '\0');
+                return static_cast<ssize_t>(size);
+            },
+            limit};
+}
+
+TEST_F(ConverterTest, AReadFailingPartWayStopsTheRunWithItsReason) {
+    // Several of the follower's steps long, so that the structure count is part-way through.
+    const std::string big = file("big.nk2");
+    std::ofstream(big, std::ios::binary)
+        << quillet::testdata::nk2File(quillet::testdata::realisticEntries(6000, 6000, 5));
+    const std::size_t size = fs::file_size(big);
+    ASSERT_GT(size, std::size_t{2} << 20);
+    const std::string tooLarge = "File too large: more than " + std::to_string(size + (1 << 20));
+    const struct {
+        const char* mode;
+        quillet::cli::InputReading reading;
+        std::string reason;
+    } cases[] = {
+        {"scan", failingAfter(1 << 20), "Input/output error"},
+        {"structure", failingAfter(1 << 20), "Input/output error"},
+        {"scan", failingAfter(size - 1), "Input/output error"},
+        {"scan", growingPast(size + (1 << 20)), tooLarge},
+        {"structure", growingPast(size + (1 << 20)), tooLarge},
+    };
+    for (const auto& fault : cases) {
+        const Result result = run({"--read", fault.mode, "--list", big}, fault.reading);
+        EXPECT_EQ(result.status, 3) << fault.mode << " " << fault.reason;
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(
+            result.err.starts_with("quillet-convert: Could not open " + big + ": " + fault.reason))
+            << result.err;
+    }
+    fs::remove(big);
+}
+
+TEST_F(ConverterTest, ListKeepsEachRowOnOneLine) {
+    using quillet::testdata::smtpEntry;
+    std::ofstream(file("breaks.nk2"), std::ios::binary)
+        << quillet::testdata::nk2File({smtpEntry("Ann\r\nLee", "ann@example.org"),
+                                       smtpEntry("Bo\rKing\n", "bo@example.org", true)});
+    for (const char* mode : {"scan", "structure"}) {
+        const Result result = run({"--list", "--read", mode, file("breaks.nk2")});
+        EXPECT_EQ(result.status, 0) << mode;
+        EXPECT_EQ(result.out.find('\r'), std::string::npos) << mode;
+        const auto rows = lines(result.out);
+        ASSERT_EQ(rows.size(), 2u) << mode << result.out;
+        EXPECT_TRUE(rows[0].starts_with("1\tAnn  Lee\t")) << rows[0];
+        EXPECT_TRUE(rows[1].starts_with("2\tBo King \t")) << rows[1];
+    }
 }
 
 TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
@@ -343,11 +426,11 @@ TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
     EXPECT_EQ(endless.status, 3);
     EXPECT_EQ(endless.out, "");
     EXPECT_EQ(endless.err,
-              "quillet-convert: Could not open -: Standard input holds more than 64 MB\n");
+              "quillet-convert: Could not open -: Standard input holds more than 64 MiB\n");
 }
 
 TEST_F(ConverterTest, JsonLinesEscapeEveryCharacterAJsonReaderNeedsEscaped) {
-    const Result result = run({"--list", "--format", "jsonl", sample(), file("nul-tab.nk2")});
+    const Result result = runScan({"--list", "--format", "jsonl", sample(), file("nul-tab.nk2")});
     EXPECT_EQ(result.status, 0) << result.err;
     const auto rows = lines(result.out);
     ASSERT_EQ(rows.size(), 19u);
@@ -357,12 +440,13 @@ TEST_F(ConverterTest, JsonLinesEscapeEveryCharacterAJsonReaderNeedsEscaped) {
     // The name's tab split the row; the fourth cell holds the rest.
     EXPECT_EQ(rows[13],
               R"({"number":14,"name":"Ann","address":"Lee","type":"ANN.LEE@EXAMPLE.ORG"})");
-    EXPECT_EQ(run({"--list", "--format", "tsv", sample()}).out, run({"--list", sample()}).out);
-    EXPECT_EQ(run({"--list", "--format", "xml", sample()}).status, 2);
+    EXPECT_EQ(runScan({"--list", "--format", "tsv", sample()}).out,
+              runScan({"--list", sample()}).out);
+    EXPECT_EQ(runScan({"--list", "--format", "xml", sample()}).status, 2);
 }
 
 TEST_F(ConverterTest, VcardExportLeavesOutAndCountsRowsWithoutAnInternetAddress) {
-    const Result all = run({"-t", "Vcf", sample()});
+    const Result all = runScan({"-t", "Vcf", sample()});
     EXPECT_EQ(all.status, 0) << all.err;
     EXPECT_EQ(all.err,
               "quillet-convert: 3 rows without an Internet address left out of the vCard export\n");
@@ -373,11 +457,11 @@ TEST_F(ConverterTest, VcardExportLeavesOutAndCountsRowsWithoutAnInternetAddress)
     EXPECT_EQ(out[4], "EMAIL;TYPE=INTERNET:MARY.SMITH@EXAMPLE.ORG\r");
     EXPECT_NE(all.out.find("FN:王芳\r\n"), std::string::npos);
 
-    const Result smtpOnly = run({"-t", "VCF", "--no-domain", sample()});
+    const Result smtpOnly = runScan({"-t", "VCF", "--no-domain", sample()});
     EXPECT_EQ(smtpOnly.err, "");
     EXPECT_EQ(smtpOnly.out, all.out);
 
-    const Result none = run({"-t", "VCF", "--no-smtp", "-o", file("none.vcf"), sample()});
+    const Result none = runScan({"-t", "VCF", "--no-smtp", "-o", file("none.vcf"), sample()});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(contents(file("none.vcf")), "");
     EXPECT_EQ(none.err,
@@ -386,16 +470,47 @@ TEST_F(ConverterTest, VcardExportLeavesOutAndCountsRowsWithoutAnInternetAddress)
 
 TEST_F(ConverterTest, AFileWithoutAddressesIsNamedAndARunWithNoneWritesNothing) {
     std::ofstream(file("hostname"), std::ios::binary) << "workstation\n";
-    const Result alone = run({"-o", file("nothing.csv"), file("hostname")});
+    const Result alone = runScan({"-o", file("nothing.csv"), file("hostname")});
     EXPECT_EQ(alone.status, 5);
     EXPECT_EQ(alone.err, "quillet-convert: warning: no e-mail addresses were found in " +
                              file("hostname") + "\n");
     EXPECT_FALSE(fs::exists(file("nothing.csv")));
-    EXPECT_EQ(run({"--list", file("hostname")}).out, "");
+    EXPECT_EQ(runScan({"--list", file("hostname")}).out, "");
 
     // Beside a file that has addresses, the empty one is only named.
-    const Result mixed = run({"--list", file("hostname"), sample()});
+    const Result mixed = runScan({"--list", file("hostname"), sample()});
     EXPECT_EQ(mixed.status, 0);
-    EXPECT_EQ(mixed.out, run({"--list", sample()}).out);
+    EXPECT_EQ(mixed.out, runScan({"--list", sample()}).out);
     EXPECT_EQ(mixed.err, alone.err);
+}
+
+// By default the converter gives the structure's rows; where a damaged file's layout stops, or a
+// file has none, the scan adds what it finds, and standard error says so.
+TEST_F(ConverterTest, AutoReadsTheLayoutAndLetsTheScanHelpWhereItStops) {
+    namespace gen = quillet::testdata;
+    // Damage in the middle: the layout stops there, the addresses after it are the scan's.
+    std::string outlook = gen::outlookFile(gen::outlookEntries(40, 3), 3);
+    outlook.replace(outlook.size() / 2, 32, std::string(32, '\xFF'));
+    std::ofstream(file("outlook-cut.nk2"), std::ios::binary) << outlook;
+    std::ofstream(file("markers.bin"), std::ios::binary)
+        << std::string("junk SMTP:a@b.example\x02 end", 28);
+    const struct {
+        std::string input;
+        bool scanHelps;
+    } cases[] = {{sample(), false}, {file("outlook-cut.nk2"), true}, {file("markers.bin"), true}};
+    for (const auto& [input, scanHelps] : cases) {
+        const Result autoRead = run({"--list", input});
+        const Result structure = run({"--list", "--read", "structure", input});
+        const auto rows = lines(autoRead.out);
+        const auto structureRows = lines(structure.out);
+        EXPECT_EQ(autoRead.status, 0) << input;
+        ASSERT_GE(rows.size(), structureRows.size()) << input;
+        EXPECT_TRUE(std::equal(structureRows.begin(), structureRows.end(), rows.begin())) << input;
+        EXPECT_EQ(rows.size() > structureRows.size(), scanHelps) << input;
+        EXPECT_EQ(autoRead.err.find(" The scan added ") != std::string::npos, scanHelps)
+            << autoRead.err;
+    }
+    EXPECT_TRUE(run({"--list", file("markers.bin")}).err.find(": not an NK2 file by its layout.") !=
+                std::string::npos);
+    EXPECT_EQ(run({"--format", "jsonl", sample()}).status, 2); // JSON Lines only list
 }

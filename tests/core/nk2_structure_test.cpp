@@ -1,3 +1,4 @@
+#include "core/cp1252.h"
 #include "core/nk2_structure.h"
 #include "nk2_generator.h"
 
@@ -26,11 +27,21 @@ void PrintTo(const Nk2Item& item, std::ostream* out) {
 
 namespace {
 
+// A control character other than NUL reads as a blank.
+std::string blanked(std::string text) {
+    for (char& c : text) {
+        if (c != '\0' && static_cast<unsigned char>(c) < 0x20) {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
 // What the reader must return for an entry the generator wrote.
 Nk2Item expectedItem(const Nk2Entry& entry) {
     Nk2Item item;
-    item.displayName = entry.displayName;
-    item.address = entry.address;
+    item.displayName = blanked(entry.displayName);
+    item.address = blanked(entry.address);
     if (entry.kind == EntryKind::Exchange) {
         const std::string marker = "cn=Recipients/cn=";
         item.type = AddressType::Exchange;
@@ -152,10 +163,10 @@ TEST(Nk2Structure, DamageStopsAtTheDamagedItemWithAMessage) {
     Nk2Structure read = readNk2Structure(oneTooMany);
     EXPECT_EQ(read.items, expectedItems(entries, entries.size()));
     EXPECT_FALSE(read.complete);
-    // The footer's zero value count reads as one more, empty, item; its time is no footer.
-    EXPECT_EQ(quillet::core::structureProblemText(read), "Read 51 of 51 entries; stopped at byte " +
-                                                             std::to_string(good.size() - 8) +
-                                                             ": no footer after the last item.");
+    // The footer's zero value count is no entry: entries are counted as the file holds them.
+    EXPECT_EQ(quillet::core::structureProblemText(read),
+              "Read 50 of 51 entries; stopped at byte " + std::to_string(good.size() - 12) +
+                  ": the header counts 51 entries, the file holds 50.");
 
     std::string oneTooFew = good;
     putU32(oneTooFew, 12, static_cast<std::uint32_t>(entries.size() - 1));
@@ -218,4 +229,88 @@ TEST(Nk2Structure, ReadingInStepsGivesWhatOneReadingGives) {
             EXPECT_EQ(stepped.problem, once.problem) << step;
         }
     }
+}
+
+namespace {
+
+std::string u32le(std::uint32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+// One value entry: tag, reserved, union; then whatever data its type carries.
+std::string value(std::uint32_t tag, std::string data = {}) {
+    return u32le(tag) + u32le(0xDEADBEEF) + std::string(8, '\0') + data;
+}
+std::string sized(const std::string& bytes) {
+    return u32le(static_cast<std::uint32_t>(bytes.size())) + bytes;
+}
+std::string wideText(const std::string& utf8) {
+    return sized(quillet::core::encodeUtf16le(utf8) + std::string(2, '\0'));
+}
+
+// A file of one item made of these values, with a footer whose extra block holds `extra`.
+std::string oneItemFile(const std::vector<std::string>& values, const std::string& extra = {}) {
+    std::string file = std::string("\x0D\xF0\xAD\xBA", 4) + u32le(10) + u32le(1) + u32le(1);
+    file += u32le(static_cast<std::uint32_t>(values.size()));
+    for (const std::string& v : values) {
+        file += v;
+    }
+    return file + sized(extra) + std::string(8, '\x01');
+}
+
+} // namespace
+
+// Every value type Outlook writes is read past; what a row shows comes out cleaned.
+TEST(Nk2Structure, ReadsEveryValueTypeAndCleansWhatARowShows) {
+    const std::string address = value(0x3003001F, wideText("ann@example.org"));
+    const std::string longName(3000, 'n');
+    const struct {
+        const char* what;
+        std::vector<std::string> values;
+        std::string extra;
+        std::string name; // expected; "-" when the entry is left out
+    } cases[] = {
+        {"guid", {value(0x00010048, std::string(16, '\x02')), address}, "", ""},
+        {"multi-valued texts and binaries",
+         {value(0x8000101F, u32le(2) + wideText("a") + wideText("bc")),
+          value(0x8001101E, u32le(1) + sized(std::string("x\0", 2))),
+          value(0x80021102, u32le(3) + sized("b1") + sized("") + sized("b3")), address},
+         "",
+         ""},
+        {"extra information before the trailer", {address}, "extra", ""},
+        {"quoted name", {value(0x3001001F, wideText("'Gavin Kline'")), address}, "", "Gavin Kline"},
+        {"control characters",
+         {value(0x3001001F, wideText("Mallory\tceo\r\n")), address},
+         "",
+         "Mallory ceo  "},
+        {"long name",
+         {value(0x3001001E, sized(longName + '\0')), address},
+         "",
+         longName.substr(0, 1024)},
+        {"long address", {value(0x3003001E, sized(std::string(2000, 'a') + '\0'))}, "", "-"},
+    };
+    for (const auto& c : cases) {
+        const Nk2Structure read = readNk2Structure(oneItemFile(c.values, c.extra));
+        EXPECT_TRUE(read.complete) << c.what << ": " << read.problem;
+        if (c.name == "-") {
+            EXPECT_TRUE(read.items.empty()) << c.what;
+            EXPECT_EQ(read.leftOutTooLong, 1u) << c.what;
+            continue;
+        }
+        ASSERT_EQ(read.items.size(), 1u) << c.what;
+        EXPECT_EQ(read.items[0].displayName, c.name) << c.what;
+        EXPECT_EQ(read.items[0].address, "ann@example.org") << c.what;
+    }
+}
+
+// A cache laid out as Outlook writes it: every entry, its name without quotes, its letter case.
+TEST(Nk2Structure, ReadsWhatOutlookWrites) {
+    const auto entries = quillet::testdata::outlookEntries(60, 9);
+    const Nk2Structure read = readNk2Structure(quillet::testdata::outlookFile(entries, 9));
+    EXPECT_TRUE(read.complete) << read.problem;
+    EXPECT_EQ(read.items, expectedItems(entries, entries.size()));
 }

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 
 // Not a check: scripts/screenshots.sh runs this with QUILLET_SCREENSHOT_DIR set to save one
@@ -73,6 +76,10 @@ TEST_F(DesktopScreenshots, EveryWindowState) {
     child<QAction>(form, names::helpAction)->trigger();
     auto* help = child<QWidget>(form, names::helpAboutWindow);
     save(*help, "help");
+    auto* page = help->findChild<QScrollArea*>();
+    page->verticalScrollBar()->setValue(child<QLabel>(*help, "todayTitle")->y());
+    save(*help, "help-today");
+    page->verticalScrollBar()->setValue(0);
     child<QAction>(form, names::aboutAction)->trigger();
     save(*help, "about");
     help->hide();
@@ -82,6 +89,14 @@ TEST_F(DesktopScreenshots, EveryWindowState) {
     path->setText(QStringLiteral("/home"));
     exportConfirmed(nullptr);
     save(form, "failed-export");
+
+    // Scrolled down to Export Now!, as a small screen has it: the result is still in sight.
+    const QTemporaryDir out;
+    path->setText(out.filePath(QStringLiteral("quillet.csv")));
+    child<QScrollArea>(form, "clientScroller")
+        ->ensureWidgetVisible(child<QPushButton>(form, names::exportButton));
+    exportConfirmed(nullptr);
+    save(form, "exported");
 }
 
 } // namespace

@@ -284,7 +284,8 @@ TEST_F(ExportCommand, WritesTextAsWindows1252Bytes) {
     // The banner says how many entries lost characters; with none lost it stays as it was.
     EXPECT_EQ(child<StatusBanner>(form, names::statusBanner)->text(),
               "File successfully written to " + path +
-                  " (1 entry had characters that Windows-1252 cannot hold, written as \"?\")");
+                  " (1 entry had characters that Windows-1252 cannot hold, written as \"?\"; "
+                  "tick UTF-8 or export as VCF to keep them)");
 }
 
 TEST_F(ExportCommand, AFileLoadedIntoTheGridIsNeverTheTarget) {

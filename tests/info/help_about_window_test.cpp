@@ -10,9 +10,9 @@ using quillet::info::HelpAboutWindow;
 
 namespace {
 
-const QStringList kHelpItems = {"introText", "helpTitle",       "step2", "step3",
-                                "step4",     "step5",           "step6", "step7",
-                                "step8",     "afterImportText", "step1"};
+const QStringList kHelpItems = {"introText", "helpTitle",  "step2",    "step3", "step4",
+                                "step5",     "step6",      "step7",    "step8", "afterImportText",
+                                "step1",     "todayTitle", "todayText"};
 const QStringList kAboutItems = {"copyrightLine", "ownerNote", "contactNote", "ownerPicture",
                                  "contactPicture"};
 const QStringList kSharedItems = {"updatesNote", "trademarkNote",  "webAddressLink",
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(HelpAboutWindowTest, AboutAfterHelpShowsOnlyTheAboutItems) {
     const auto labels = form.findChildren<QLabel*>();
-    EXPECT_EQ(labels.size(), 23); // 21 texts and 2 pictures
+    EXPECT_EQ(labels.size(), 25); // 23 texts and 2 pictures
     for (const QLabel* label : labels) {
         EXPECT_NE(label->text().isEmpty(), label->pixmap().isNull())
             << label->objectName().toStdString();
@@ -91,4 +91,19 @@ TEST_F(HelpAboutWindowTest, ClickingTheWebAddressOpensIt) {
     EXPECT_EQ(opened, QList<QUrl>{QUrl("https://quillet.example.org")});
     QTest::mouseClick(web, Qt::RightButton);
     EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(HelpAboutWindowTest, TheSectionOnTodaysSystemsFollowsTheSteps) {
+    form.showHelpView();
+    auto* title = form.findChild<QLabel*>(QStringLiteral("todayTitle"));
+    auto* text = form.findChild<QLabel*>(QStringLiteral("todayText"));
+    ASSERT_NE(title, nullptr);
+    ASSERT_NE(text, nullptr);
+    EXPECT_GT(title->y(), item(QStringLiteral("step8"))->y());
+    EXPECT_GT(text->y(), title->y());
+    for (const char* topic : {"Linux", "Windows", "~/.local/share/Microsoft/Outlook/", "%APPDATA%",
+                              "Stream_Autocomplete_*.dat", "VCF", "Thunderbird", "Browse",
+                              "Read Every Entry", "quillet-convert"}) {
+        EXPECT_TRUE(text->text().contains(QString::fromLatin1(topic))) << topic;
+    }
 }

@@ -83,7 +83,11 @@ TEST_F(BadInput, NoFileCrashesTheWindowOrIsChanged) {
         } else if (rows() == rowsBefore) {
             EXPECT_EQ(last, QStringLiteral("No e-mail addresses were found in ") + path + u'.');
         } else {
-            EXPECT_TRUE(last.contains(QStringLiteral("Displaying List: "))) << last.toStdString();
+            // A name's tab moves the scan's cells, while the structure reads it as a blank:
+            // the addresses the scan then shows elsewhere are named as ones it missed.
+            EXPECT_TRUE(last.contains(QStringLiteral("Displaying List: ")) ||
+                        last.endsWith(QStringLiteral("(Ctrl+R) reads them.")))
+                << last.toStdString();
         }
         EXPECT_EQ(child<QLabel>(form, names::entryCount)->text(), QString::number(rows()));
         EXPECT_TRUE(buttonsEnabled());

@@ -72,7 +72,8 @@ TEST_F(Browse, ShowsEveryBannerInOrderAndEndsReadyForTheNext) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(FileDialog::lastRequest().title, QStringLiteral("Choose your NK2 file."));
     EXPECT_EQ(FileDialog::lastRequest().filter,
-              QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams (*.dat)"));
+              QStringLiteral("NK2 Files (*.NK2);;Outlook 2010+ Autocomplete Streams "
+                             "(*.dat);;All files (*)"));
 }
 
 TEST_F(Browse, FillsTheGridWithNamesAndAddressesAndNumbersOnAcrossLoads) {

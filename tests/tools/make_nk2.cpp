@@ -17,6 +17,7 @@ constexpr std::string_view kUsage =
     "  stream          the sample as an Outlook 2010+ autocomplete stream (.dat)\n"
     "  unicode N       N Unicode entries with awkward names, a tenth Exchange (SEED)\n"
     "  realistic N     N SMTP and N/4 Exchange entries (SEED, default 1)\n"
+    "  outlook N       N SMTP entries laid out as Outlook itself writes them (SEED)\n"
     "  limits          ~9,500 Exchange and ~9,500 SMTP markers, about 5 MB\n"
     "  random N        N random bytes with planted markers (SEED, default 1)\n"
     "  no-terminator   the sample with every 0x02 byte changed\n"
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
         bytes = nk2File(unicodeEntries(count, seed));
     } else if (kind == "realistic") {
         bytes = nk2File(realisticEntries(count, count / 4, seed));
+    } else if (kind == "outlook") {
+        bytes = outlookFile(outlookEntries(count, seed), seed);
     } else if (kind == "limits") {
         bytes = limitsFile();
     } else if (kind == "random") {

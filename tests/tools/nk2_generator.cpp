@@ -191,6 +191,119 @@ std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout) 
     return out;
 }
 
+namespace {
+
+// One property of an Outlook-written entry, as the 16-byte value and its data.
+std::string outlookValue(std::uint32_t tag, std::uint32_t reserved, std::uint64_t value,
+                         std::string_view data = {}) {
+    std::string out;
+    putU32(out, tag);
+    putU32(out, reserved);
+    putU32(out, static_cast<std::uint32_t>(value & 0xFFFFFFFF));
+    putU32(out, static_cast<std::uint32_t>(value >> 32));
+    const std::uint16_t type = tag & 0xFFFF;
+    if (type == PtUnicode || type == PtBinary) {
+        putU32(out, static_cast<std::uint32_t>(data.size()));
+        out += data;
+    }
+    return out;
+}
+
+std::string wide(std::string_view utf8) {
+    return Row::encodedText(utf8, true);
+}
+
+std::string outlookOneOff(std::string_view name, std::string_view address, std::uint16_t flags) {
+    std::string id(4, '\0');
+    id += kOneOffUid;
+    putU16(id, 0);
+    putU16(id, flags);
+    id += wide(name) + wide("SMTP") + wide(address);
+    return id;
+}
+
+// Whether the entry's name is kept in quotes (the name itself has none).
+bool quotedInFile(std::size_t index) {
+    return index % 7 == 3;
+}
+
+std::string outlookEntry(const Nk2Entry& entry, std::size_t index, std::mt19937& random) {
+    const std::string& address = entry.address;
+    const std::string shown =
+        quotedInFile(index) ? "'" + entry.displayName + "'" : entry.displayName;
+    const auto reserved = [&random] { return static_cast<std::uint32_t>(random()); };
+    constexpr std::uint32_t kNotFound = 0x8004010F;
+    std::vector<std::string> values = {
+        outlookValue(0x0C150003, reserved(), 1),
+        outlookValue(0x39FE000A, reserved(), kNotFound),
+        outlookValue(0x3A00000A, reserved(), kNotFound),
+        outlookValue(0x3A710003, reserved(), 0),
+        outlookValue(0x3A40000B, reserved(), 0),
+        outlookValue(0x39000003, reserved(), 0),
+        outlookValue(0x300B0102, reserved(), 0, "SMTP:" + upperAscii(address) + '\0'),
+        outlookValue(0x0FF90102, reserved(), 0, outlookOneOff(entry.displayName, address, 0x8001)),
+        outlookValue(0x0FFF0102, reserved(), 0, outlookOneOff(entry.displayName, address, 0x9001)),
+        outlookValue(0x5FF70102, reserved(), 0, outlookOneOff(entry.displayName, address, 0x8000)),
+        outlookValue(0x0FFE0003, reserved(), 6),
+        outlookValue(0x3003001F, reserved(), 0, wide(address)),
+        outlookValue(0x3002001F, reserved(), 0, wide("SMTP")),
+        outlookValue(0x3001001F, reserved(), 0, wide(shown)),
+        outlookValue(0x5FFF0003, reserved(), 0),
+        outlookValue(0x5FDE0003, reserved(), 0),
+        outlookValue(0x5FF6001F, reserved(), 0, wide(entry.displayName)),
+        outlookValue(0x5FDF0003, reserved(), 0),
+        outlookValue(0x6002000B, reserved(), 1),
+        outlookValue(0x6003001F, reserved(), 0, wide(entry.displayName + "  <" + address + ">")),
+        outlookValue(0x60040003, reserved(),
+                     std::array<std::uint32_t, 5>{24576, 12288, 10240, 8704, 2048}[index % 5]),
+    };
+    for (const std::uint32_t tag :
+         {0x5FFD0003U, 0x5FF20003U, 0x5FEF0003U, 0x5FF50003U, 0x5FEB0003U}) {
+        if (random() % 3 != 0) {
+            values.push_back(outlookValue(tag, reserved(), 0));
+        }
+    }
+    const std::size_t typed = 1 + random() % 3;
+    for (std::size_t i = 0; i < typed; ++i) {
+        values.push_back(outlookValue(0x6001001F, reserved(), 0, wide(address.substr(0, 3 + i))));
+    }
+    shuffle(values, random);
+    std::string out;
+    putU32(out, static_cast<std::uint32_t>(values.size()));
+    for (const std::string& value : values) {
+        out += value;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string outlookFile(const std::vector<Nk2Entry>& entries, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::string out = "\x0D\xF0\xAD\xBA";
+    putU32(out, 0x0A);
+    putU32(out, 1);
+    putU32(out, static_cast<std::uint32_t>(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        out += outlookEntry(entries[i], i, random);
+    }
+    putU32(out, 0); // no extra information
+    putU32(out, static_cast<std::uint32_t>(kLastWritten & 0xFFFFFFFF));
+    putU32(out, static_cast<std::uint32_t>(kLastWritten >> 32));
+    return out;
+}
+
+std::vector<Nk2Entry> outlookEntries(std::size_t count, std::uint32_t seed) {
+    std::vector<Nk2Entry> entries = realisticEntries(count, 0, seed);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        entries[i].unicode = true;
+        if (i % 5 == 1) {
+            entries[i].displayName = entries[i].address;
+        }
+    }
+    return entries;
+}
+
 std::string autocompleteStream(std::vector<Nk2Entry> entries) {
     for (Nk2Entry& entry : entries) {
         entry.unicode = true;

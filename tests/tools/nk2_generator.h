@@ -34,6 +34,19 @@ struct Layout {
 // only), in its entry ID and, upper-cased, in its search key "EX:...".
 std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout = {});
 
+// How Outlook 2003/2007 itself writes a cache: header version 10.1, every text Unicode, 21 to 25
+// properties per entry in an order shuffled per entry (the search key before the entry ID in
+// some, after it in others, with other long properties between), error values where the SMTP
+// address property would be, three one-off entry IDs, arbitrary reserved fields, the typed text
+// once to three times, a weight, and the footer. A few display names are stored in single
+// quotes (the recipient display name without them), some are the bare address. SMTP entries
+// only; the names the entries give are what a reader should show.
+std::string outlookFile(const std::vector<Nk2Entry>& entries, std::uint32_t seed);
+
+// Entries as outlookFile writes them best: realistic SMTP people, every fifth named by its
+// address, every seventh with a name Outlook keeps in quotes (the quotes are not in the name).
+std::vector<Nk2Entry> outlookEntries(std::size_t count, std::uint32_t seed);
+
 // An Outlook 2010+ autocomplete stream as tools export it from the mailbox (commonly
 // Stream_Autocomplete_*.dat): the same layout as an NK2 file, with every row's strings in
 // Unicode as those versions write them.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <sys/types.h>
 
 namespace quillet::core::os {
 
@@ -25,15 +26,19 @@ public:
     std::uint64_t size() const { return size_; }
     FileIdentity identity() const { return identity_; }
 
-    // Reads up to `size` bytes: how many came, 0 at the end, or -1 with problem() set.
-    std::ptrdiff_t read(char* into, std::size_t size);
+    // What systemRead reads the file through: the descriptor, or on Windows the handle (handles
+    // fit in 32 bits, as Windows documents for interop).
+    int descriptor() const { return handle_; }
 
 private:
-    std::intptr_t handle_ = -1; // a descriptor, or a Windows HANDLE
+    int handle_ = -1; // a descriptor, or a Windows HANDLE
     std::uint64_t size_ = 0;
     FileIdentity identity_{};
     std::string problem_;
 };
+
+// The system's own read, like read(2): how many bytes came, 0 at the end, or -1 with errno set.
+ssize_t systemRead(int descriptor, char* into, std::size_t size);
 
 // The file an open stream reads, when it is a regular file (standard input redirected from one).
 FileIdentity regularFileIdentity(std::FILE* stream);

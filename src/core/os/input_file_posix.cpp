@@ -45,21 +45,12 @@ InputFile::InputFile(const std::string& path) {
 
 InputFile::~InputFile() {
     if (handle_ >= 0) {
-        ::close(static_cast<int>(handle_));
+        ::close(handle_);
     }
 }
 
-std::ptrdiff_t InputFile::read(char* into, std::size_t size) {
-    for (;;) {
-        const ssize_t got = ::read(static_cast<int>(handle_), into, size);
-        if (got >= 0) {
-            return got;
-        }
-        if (errno != EINTR) {
-            problem_ = std::strerror(errno != 0 ? errno : EIO);
-            return -1;
-        }
-    }
+ssize_t systemRead(int descriptor, char* into, std::size_t size) {
+    return ::read(descriptor, into, size);
 }
 
 FileIdentity regularFileIdentity(std::FILE* stream) {

@@ -3,15 +3,12 @@
 #include "core/os/wide_text_win32.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <io.h>
 #include <windows.h>
 
 namespace quillet::core::os {
 namespace {
-
-HANDLE handleOf(std::intptr_t handle) {
-    return reinterpret_cast<HANDLE>(handle); // NOLINT(performance-no-int-to-ptr)
-}
 
 FileIdentity identityOf(const BY_HANDLE_FILE_INFORMATION& information) {
     return {information.dwVolumeSerialNumber,
@@ -36,7 +33,7 @@ InputFile::InputFile(const std::string& path) {
         problem_ = reasonForError(GetLastError());
         return;
     }
-    handle_ = reinterpret_cast<std::intptr_t>(handle);
+    handle_ = HandleToLong(handle);
     // Pipes, consoles and devices such as NUL open without blocking, and are refused here.
     BY_HANDLE_FILE_INFORMATION information{};
     if (GetFileType(handle) != FILE_TYPE_DISK ||
@@ -50,18 +47,19 @@ InputFile::InputFile(const std::string& path) {
 
 InputFile::~InputFile() {
     if (handle_ != -1) {
-        CloseHandle(handleOf(handle_));
+        CloseHandle(LongToHandle(handle_));
     }
 }
 
-std::ptrdiff_t InputFile::read(char* into, std::size_t size) {
+ssize_t systemRead(int descriptor, char* into, std::size_t size) {
     DWORD got = 0;
     const auto want = static_cast<DWORD>(std::min<std::size_t>(size, 1U << 30));
-    if (ReadFile(handleOf(handle_), into, want, &got, nullptr) == 0) {
-        problem_ = reasonForError(GetLastError());
+    if (ReadFile(LongToHandle(descriptor), into, want, &got, nullptr) == 0) {
+        const int error = posixErrorFor(GetLastError());
+        errno = error != 0 ? error : EIO;
         return -1;
     }
-    return static_cast<std::ptrdiff_t>(got);
+    return static_cast<ssize_t>(got);
 }
 
 FileIdentity regularFileIdentity(std::FILE* stream) {

@@ -5,9 +5,7 @@
 #include <windows.h>
 
 namespace quillet::core::os {
-namespace {
 
-// The Windows errors a user meets with files, as the POSIX errors that say the same.
 int posixErrorFor(unsigned long error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -29,8 +27,6 @@ int posixErrorFor(unsigned long error) {
         return 0;
     }
 }
-
-} // namespace
 
 std::wstring wideText(std::string_view utf8) {
     if (utf8.empty()) {
