@@ -19,7 +19,10 @@ tidy() {
     return 1
 }
 export -f tidy
-find src/core src/cli -name '*.cpp' -print0 | sort -z | xargs -0 -n1 -P2 bash -c 'tidy "$1"' _ ||
+# The Win32 sides (*_win32.cpp) need <windows.h> and are built only by the windows preset's
+# cross compiler, so the Linux compile database cannot check them.
+find src/core src/cli -name '*.cpp' ! -name '*_win32.cpp' -print0 | sort -z |
+    xargs -0 -n1 -P2 bash -c 'tidy "$1"' _ ||
     status=1
 
 if [ $status -ne 0 ]; then

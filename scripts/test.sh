@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting and clang-tidy (scripts/lint.sh), builds everything
-# with warnings as errors and runs the whole test suite: once normally, then the NK2 loader's
-# fuzzer for a minute and the structural reader's for half a minute over the checked-in seeds,
-# then the suite once more under AddressSanitizer + UndefinedBehaviorSanitizer. "--quick" runs
-# the lint and the normal suite only.
+# with warnings as errors and runs the whole test suite: once normally, then the Windows build's
+# tests under Wine (scripts/windows.sh), then the NK2 loader's fuzzer for a minute and the
+# structural reader's for half a minute over the checked-in seeds, then the suite once more
+# under AddressSanitizer + UndefinedBehaviorSanitizer. "--quick" runs the lint and the normal
+# suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -17,6 +18,9 @@ suite() {
 
 suite dev
 [ "${1:-}" = "--quick" ] && exit 0
+
+# quillet-convert.exe and the core's tests under Wine, outputs compared with the dev build's.
+scripts/windows.sh
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

@@ -106,7 +106,10 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     std::unique_ptr<StructureCount> structure;
     if (options.read == ReadMode::Scan) {
         std::error_code unknown;
-        const auto size = path == "-" ? 0 : std::filesystem::file_size(path, unknown);
+        const auto size =
+            path == "-"
+                ? 0
+                : std::filesystem::file_size(std::u8string(path.begin(), path.end()), unknown);
         structure = std::make_unique<StructureCount>(options.load,
                                                      unknown ? 0 : static_cast<std::size_t>(size));
     }

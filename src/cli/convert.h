@@ -8,10 +8,10 @@
 
 namespace quillet::cli {
 
-// How the input files are read: the system's read(2) up to the size limit, or a test's stand-in
+// How the input files are read: the system's read up to the size limit, or a test's stand-in
 // that fails part-way or never ends.
 struct InputReading {
-    core::ReadSource source = ::read;
+    core::ReadSource source = core::os::systemRead;
     std::size_t limit = core::kInputSizeLimit;
 };
 

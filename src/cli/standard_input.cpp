@@ -1,9 +1,10 @@
 #include "cli/standard_input.h"
 
+#include "core/os/input_file.h"
+
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace quillet::cli {
 
@@ -26,11 +27,7 @@ core::FileBytes readWholeStream(std::FILE* stream, std::size_t limit) {
         return result;
     }
     // Redirected from a file, standard input is that file: an export must not land in it.
-    struct stat status {};
-    if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode)) {
-        result.identity = {static_cast<std::uint64_t>(status.st_dev),
-                           static_cast<std::uint64_t>(status.st_ino)};
-    }
+    result.identity = core::os::regularFileIdentity(stream);
     result.ok = true;
     return result;
 }

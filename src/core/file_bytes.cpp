@@ -1,17 +1,17 @@
 #include "core/file_bytes.h"
 
+#include "core/os/input_file.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace quillet::core {
@@ -20,24 +20,6 @@ namespace {
 // How much an observed reading reads before it shows the observer the bytes so far, and how much
 // more a follower takes at a time.
 constexpr std::size_t kFollowedStep = std::size_t{256} << 10;
-
-class ReadDescriptor {
-public:
-    explicit ReadDescriptor(const std::string& path)
-        : descriptor_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
-    ~ReadDescriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    ReadDescriptor(const ReadDescriptor&) = delete;
-    ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-
-    int get() const { return descriptor_; }
-
-private:
-    int descriptor_;
-};
 
 FileBytes failure(std::string reason) {
     FileBytes result;
@@ -225,32 +207,17 @@ void ReadFollower::stop() {
 FileBytes readFileBytes(const std::string& path, std::size_t limit, ReadObserver* observer,
                         const ReadSource& source) {
     ObserverStop stopObserver(observer);
-    // A pipe would block the open and a device such as /dev/zero never ends: only files (and
-    // folders, whose read gives the system's own reason) are opened.
-    struct stat status {};
-    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
-        !S_ISDIR(status.st_mode)) {
-        return failure("Not a regular file");
+    const os::InputFile file(path);
+    if (!file.problem().empty()) {
+        return failure(file.problem());
     }
-    const ReadDescriptor file(path);
-    if (file.get() < 0) {
-        return failure(errno);
-    }
-    // The open file is what counts: the path may have changed since.
-    if (::fstat(file.get(), &status) != 0) {
-        return failure(errno);
-    }
-    if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
-        return failure("Not a regular file");
-    }
-    if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > limit) {
+    if (file.size() > limit) {
         return tooLarge(limit);
     }
     try {
-        FileBytes result =
-            readAll(source, file.get(), static_cast<std::size_t>(status.st_size), limit, observer);
-        result.identity = {static_cast<std::uint64_t>(status.st_dev),
-                           static_cast<std::uint64_t>(status.st_ino)};
+        FileBytes result = readAll(source, file.descriptor(), static_cast<std::size_t>(file.size()),
+                                   limit, observer);
+        result.identity = file.identity();
         return result;
     } catch (const std::bad_alloc&) {
         return failure("Not enough memory to read the file");

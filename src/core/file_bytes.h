@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/file_identity.h"
+#include "core/os/input_file.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -9,7 +10,6 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
-#include <unistd.h>
 
 namespace quillet::core {
 
@@ -54,7 +54,8 @@ private:
     bool taking_ = false;
 };
 
-// Reads up to size bytes like read(2): the system's own, or a test's failing or endless stand-in.
+// Reads up to size bytes like read(2): the system's own (os::systemRead), or a test's failing or
+// endless stand-in.
 using ReadSource = std::function<ssize_t(int descriptor, char* into, std::size_t size)>;
 
 // Reads a whole file into memory, opening it for reading only. A file of more than `limit`
@@ -63,7 +64,8 @@ using ReadSource = std::function<ssize_t(int descriptor, char* into, std::size_t
 // out of memory is a reason like any other. An observer, if given, is stopped before this
 // returns and before any bytes it was shown are freed, however the reading ends.
 FileBytes readFileBytes(const std::string& path, std::size_t limit = kInputSizeLimit,
-                        ReadObserver* observer = nullptr, const ReadSource& source = ::read);
+                        ReadObserver* observer = nullptr,
+                        const ReadSource& source = os::systemRead);
 
 // A size as its unit names it: "2 GiB", "64 MiB", "1000 bytes".
 std::string sizeText(std::size_t bytes);

@@ -28,7 +28,7 @@ bool exportTwice(const std::filesystem::path& path, std::string_view fileType,
     const ExportLines lines = exportLines(*delimiterFor(fileType), rows);
     for (int i = 0; i < 2; ++i) {
         if (const auto failure = appendToFile(path.string(), {lines.header, lines.records})) {
-            std::fprintf(stderr, "%s: %s\n", path.c_str(), failure->c_str());
+            std::fprintf(stderr, "%s: %s\n", path.string().c_str(), failure->c_str());
             return false;
         }
     }

@@ -1,0 +1,430 @@
+#include "core/append_writer.h"
+
+#include "core/os/wide_text_win32.h"
+#include "core/signal_shield.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+#include <vector>
+#include <windows.h>
+
+// The Windows side of the appending writer. The same promises as on POSIX systems: an exclusive
+// lock (LockFileEx) serialises exports; the old bytes and the new ones go to a temporary file
+// in the same folder, flushed (FlushFileBuffers) and moved over the target with write-through,
+// so the name leads to the old bytes or to the old bytes plus the whole export. Where the move
+// cannot be done (a file with more than one hard link, a target another program holds open),
+// the export is appended in place under the lock and cut back on any failure.
+namespace quillet::core {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kCopyChunk = std::size_t{1} << 20;
+constexpr std::size_t kLongestTargetName = 200;
+
+HANDLE handleOf(int descriptor) {
+    return LongToHandle(descriptor);
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
+    ~Handle() { reset(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    // A FileWrite's descriptor: handles fit in 32 bits, as Windows documents for interop.
+    int descriptor() const { return HandleToLong(handle_); }
+    void reset(HANDLE handle = INVALID_HANDLE_VALUE) {
+        if (valid()) {
+            CloseHandle(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+ssize_t plainWrite(int descriptor, const char* bytes, std::size_t size) {
+    DWORD written = 0;
+    const auto want = static_cast<DWORD>(std::min<std::size_t>(size, 1U << 30));
+    if (WriteFile(handleOf(descriptor), bytes, want, &written, nullptr) == 0) {
+        const int error = os::posixErrorFor(GetLastError());
+        errno = error != 0 ? error : EIO;
+        return -1;
+    }
+    return static_cast<ssize_t>(written);
+}
+
+// Writes every byte; returns nothing or the reason it stopped.
+std::optional<std::string> writeAll(const FileWrite& write, int descriptor,
+                                    std::string_view bytes) {
+    while (!bytes.empty()) {
+        errno = 0;
+        const ssize_t taken = write(descriptor, bytes.data(), bytes.size());
+        if (taken <= 0) {
+            return std::generic_category().message(errno != 0 ? errno : EIO);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(taken));
+    }
+    return std::nullopt;
+}
+
+std::string lastReason() {
+    return os::reasonForError(GetLastError());
+}
+
+// The export's file, open and, when it is a file on disk, locked.
+struct Target {
+    Handle handle;
+    BY_HANDLE_FILE_INFORMATION information{};
+    DWORD type = FILE_TYPE_UNKNOWN;
+    bool created = false;
+    std::wstring path; // the file itself, after any symbolic links
+
+    std::uint64_t size() const {
+        return (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
+    }
+    FileIdentity identity() const {
+        return {information.dwVolumeSerialNumber,
+                (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+    }
+};
+
+std::optional<std::string> refusalFor(DWORD type) {
+    if (type == FILE_TYPE_PIPE) {
+        return "it is a named pipe, not a regular file";
+    }
+    if (type != FILE_TYPE_DISK && type != FILE_TYPE_CHAR) {
+        return "it is not a regular file";
+    }
+    return std::nullopt;
+}
+
+// The path the open file has now, symbolic links followed; empty when Windows cannot say.
+std::wstring finalPathOf(HANDLE handle) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()), 0);
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length);
+    }
+}
+
+FileIdentity identityAt(const std::wstring& path) {
+    const Handle probe(CreateFileW(path.c_str(), 0,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!probe.valid() || GetFileInformationByHandle(probe.get(), &information) == 0) {
+        return {};
+    }
+    return {information.dwVolumeSerialNumber,
+            (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+// Opens the file at path (creating it when absent) and locks it whole; the path may be moved
+// over while this waits for the lock, so it tries again until the locked file is the one the
+// path leads to.
+std::optional<std::string> openLocked(const std::wstring& path, Target& target) {
+    for (;;) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return std::generic_category().message(EISDIR);
+        }
+        // Windows lets no one write a read-only file, administrators included; say so even
+        // where the system underneath would let this user.
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            return std::generic_category().message(EACCES);
+        }
+        // Others may read, and the file may be replaced or removed while it is open. A file
+        // this call makes can be removed through its handle, under the lock, if the export fails.
+        constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+        target.handle.reset(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                        kShared, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                        nullptr));
+        target.created = target.handle.valid();
+        if (!target.created && GetLastError() == ERROR_FILE_EXISTS) {
+            target.handle.reset(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShared,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr));
+        }
+        if (!target.handle.valid()) {
+            return lastReason();
+        }
+        target.type = GetFileType(target.handle.get());
+        if (auto refusal = refusalFor(target.type)) {
+            return refusal;
+        }
+        if (target.type == FILE_TYPE_CHAR) {
+            return std::nullopt;
+        }
+        OVERLAPPED whole{};
+        if (LockFileEx(target.handle.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD,
+                       &whole) == 0) {
+            return lastReason();
+        }
+        if (GetFileInformationByHandle(target.handle.get(), &target.information) == 0) {
+            return lastReason();
+        }
+        // A path this user cannot look at without opening the file is taken as it is.
+        const FileIdentity now = identityAt(path);
+        if (now == FileIdentity{} || now == target.identity()) {
+            target.path = finalPathOf(target.handle.get());
+            if (target.path.empty()) {
+                target.path = path;
+            }
+            return std::nullopt;
+        }
+    }
+}
+
+// The bytes this export adds: the header only to an empty file.
+struct NewBytes {
+    std::string_view header;
+    std::string_view records;
+    const FileWrite& write;
+
+    std::optional<std::string> writeTo(int descriptor) const {
+        if (auto failure = writeAll(write, descriptor, header)) {
+            return failure;
+        }
+        return writeAll(write, descriptor, records);
+    }
+};
+
+bool seek(HANDLE handle, std::uint64_t offset) {
+    LARGE_INTEGER distance{};
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(handle, distance, nullptr, FILE_BEGIN) != 0;
+}
+
+// Copies the first `length` bytes of one file to another.
+std::optional<std::string> copyPrefix(HANDLE from, const Handle& to, std::uint64_t length) {
+    if (!seek(from, 0)) {
+        return lastReason();
+    }
+    std::vector<char> chunk(kCopyChunk);
+    std::uint64_t done = 0;
+    while (done < length) {
+        const auto want = static_cast<DWORD>(std::min<std::uint64_t>(length - done, kCopyChunk));
+        DWORD got = 0;
+        if (ReadFile(from, chunk.data(), want, &got, nullptr) == 0) {
+            return lastReason();
+        }
+        if (got == 0) {
+            return std::generic_category().message(EIO);
+        }
+        if (auto failure =
+                writeAll(plainWrite, to.descriptor(), std::string_view(chunk.data(), got))) {
+            return failure;
+        }
+        done += got;
+    }
+    return std::nullopt;
+}
+
+enum class Outcome { Done, Failed, NotPossible };
+
+// Where the temporary file of an export into `path` is made: beside it, named after it.
+struct TemporaryPlace {
+    fs::path folder;
+    std::wstring prefix; // what every such temporary file's name starts with
+
+    explicit TemporaryPlace(const std::wstring& path)
+        : folder(fs::path(path).parent_path()),
+          prefix(L"." + fs::path(path).filename().wstring() + L".quillet-") {}
+
+    // Files an export into this target made and could not remove, killed before its move.
+    // Only an export holding the target's lock makes them, so under the lock any found is
+    // left over.
+    void removeLeftovers() const {
+        std::error_code ec;
+        for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end;
+             entry.increment(ec)) {
+            const std::wstring name = entry->path().filename().wstring();
+            std::error_code ignored;
+            if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
+                fs::remove(entry->path(), ignored);
+            }
+        }
+    }
+
+    // Creates a file of a name no one else has: its handle, or INVALID_HANDLE_VALUE.
+    HANDLE create(std::wstring& name) const {
+        static constexpr std::wstring_view kLetters = L"abcdefghijklmnopqrstuvwxyz0123456789";
+        std::random_device seed;
+        std::mt19937 random(seed());
+        std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::wstring suffix(6, L'x');
+            std::generate(suffix.begin(), suffix.end(), [&] { return kLetters[pick(random)]; });
+            name = (folder / (prefix + suffix)).wstring();
+            const HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0,
+                                            nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+                return file;
+            }
+        }
+        return INVALID_HANDLE_VALUE;
+    }
+};
+
+// Gives the open file `from` the name `to`, replacing the file there even while it is open (as
+// the lock holds it), in one step as rename(2) does: Windows 10 and later on NTFS. The name
+// reaches the disk with the file system's journal.
+bool renameOver(HANDLE from, const std::wstring& to) {
+    // The system's own form of the full path: "\\?\C:\..." as "\??\C:\...".
+    std::wstring full(GetFullPathNameW(to.c_str(), 0, nullptr, nullptr), L'\0');
+    full.resize(
+        GetFullPathNameW(to.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    if (full.starts_with(LR"(\\?\)")) {
+        full.erase(0, 4);
+    }
+    const std::wstring name = LR"(\??\)" + full;
+    const std::size_t nameBytes = name.size() * sizeof(wchar_t);
+    std::vector<std::byte> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(static_cast<void*>(rename->FileName), name.data(), nameBytes);
+    return SetFileInformationByHandle(from, FileRenameInfoEx, rename,
+                                      static_cast<DWORD>(buffer.size())) != 0;
+}
+
+// The old bytes and the new ones into a temporary file beside the target, renamed over it.
+Outcome replaceWithAppended(const Target& target, const NewBytes& bytes, std::string& reason) {
+    if (fs::path(target.path).filename().wstring().size() > kLongestTargetName) {
+        return Outcome::NotPossible;
+    }
+    const TemporaryPlace place(target.path);
+    place.removeLeftovers();
+    std::wstring temporaryName;
+    Handle temporary(place.create(temporaryName));
+    if (!temporary.valid()) {
+        return Outcome::NotPossible;
+    }
+    auto failure = copyPrefix(target.handle.get(), temporary, target.size());
+    if (!failure) {
+        failure = bytes.writeTo(temporary.descriptor());
+    }
+    if (!failure && FlushFileBuffers(temporary.get()) == 0) {
+        failure = lastReason();
+    }
+    if (failure) {
+        temporary.reset();
+        DeleteFileW(temporaryName.c_str());
+        reason = *failure;
+        return Outcome::Failed;
+    }
+    // Hidden, archive and the like stay as they were.
+    SetFileAttributesW(temporaryName.c_str(), target.information.dwFileAttributes);
+    if (!renameOver(temporary.get(), target.path)) {
+        // Older systems and other file systems cannot replace a name that is open (this
+        // export's own lock holds it): the export goes in place instead.
+        temporary.reset();
+        DeleteFileW(temporaryName.c_str());
+        return Outcome::NotPossible;
+    }
+    return Outcome::Done;
+}
+
+// The new bytes after the old ones in the locked file itself, cut back to its measured length
+// on failure.
+std::optional<std::string> appendInPlace(const Target& target, const NewBytes& bytes) {
+    const HANDLE handle = target.handle.get();
+    std::optional<std::string> failure;
+    if (!seek(handle, target.size())) {
+        failure = lastReason();
+    }
+    if (!failure) {
+        failure = bytes.writeTo(target.handle.descriptor());
+    }
+    if (!failure && FlushFileBuffers(handle) == 0) {
+        failure = lastReason();
+    }
+    if (failure && (!seek(handle, target.size()) || SetEndOfFile(handle) == 0 ||
+                    FlushFileBuffers(handle) == 0)) {
+        *failure += " (the file could not be restored: " + lastReason() + ")";
+    }
+    return failure;
+}
+
+std::optional<std::string> appendLocked(const Target& target, const NewBytes& bytes) {
+    if (target.type == FILE_TYPE_CHAR) {
+        // A device such as NUL takes the bytes as they come; there is nothing to undo.
+        return bytes.writeTo(target.handle.descriptor());
+    }
+    if (bytes.header.empty() && bytes.records.empty()) {
+        return std::nullopt;
+    }
+    if (target.information.nNumberOfLinks == 1) {
+        std::string reason;
+        switch (replaceWithAppended(target, bytes, reason)) {
+        case Outcome::Done:
+            return std::nullopt;
+        case Outcome::Failed:
+            return reason;
+        case Outcome::NotPossible:
+            break;
+        }
+    }
+    return appendInPlace(target, bytes);
+}
+
+} // namespace
+
+std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request) {
+    return appendToFile(path, request, plainWrite);
+}
+
+std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes) {
+    return appendToFile(path, AppendRequest{{}, bytes});
+}
+
+std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request,
+                                        const FileWrite& write) {
+    if (path.empty()) {
+        return "No file name given";
+    }
+    const SignalShield shield;
+    Target target;
+    auto failure = openLocked(os::wideText(path), target);
+    if (!failure && target.type == FILE_TYPE_DISK) {
+        const auto identity = target.identity();
+        if (std::find(request.inputs.begin(), request.inputs.end(), identity) !=
+            request.inputs.end()) {
+            failure = std::string(kTargetIsInput);
+        }
+    }
+    if (!failure) {
+        const NewBytes bytes{target.size() == 0 ? request.header : std::string_view(),
+                             request.records, write};
+        failure = appendLocked(target, bytes);
+    }
+    // Still under the lock: the file this call made goes once the handle closes.
+    if (failure && target.created && target.handle.valid()) {
+        FILE_DISPOSITION_INFO remove{TRUE};
+        SetFileInformationByHandle(target.handle.get(), FileDispositionInfo, &remove,
+                                   sizeof(remove));
+    }
+    return failure;
+}
+
+} // namespace quillet::core
