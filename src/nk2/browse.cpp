@@ -194,13 +194,14 @@ void Browse::scan(std::string fileBytes, const core::LoadOptions& options,
                   core::LoaderHost& host) const {
     const int rowsBefore = controls_.table.grid().rows();
     core::loadNk2(fileBytes, options, host);
-    if (controls_.table.grid().rows() == rowsBefore) {
+    const bool foundNone = controls_.table.grid().rows() == rowsBefore;
+    if (foundNone) {
         // Otherwise the load would end on "100% done." as if something had been found.
         controls_.banner.setMessage(QStringLiteral("No e-mail addresses were found in ") +
                                     loadingPath_ + QLatin1Char('.'));
     }
     if (afterScan_) {
-        afterScan_(fileBytes, options);
+        afterScan_(fileBytes, options, loadingPath_, foundNone);
     }
 }
 

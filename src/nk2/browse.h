@@ -24,8 +24,10 @@ public:
     // Browse's scan.
     using Reading =
         std::function<void(std::string fileBytes, const core::LoadOptions&, core::LoaderHost&)>;
-    // Runs after each scan, once its closing step is done, with the same bytes and options.
-    using AfterScan = std::function<void(std::string_view fileBytes, const core::LoadOptions&)>;
+    // Runs after each scan, once its closing step is done, with the same bytes and options, the
+    // file's path and whether the scan found no address in it.
+    using AfterScan = std::function<void(std::string_view fileBytes, const core::LoadOptions&,
+                                         const QString& path, bool foundNone)>;
 
     explicit Browse(const BrowseControls& controls);
 

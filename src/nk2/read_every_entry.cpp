@@ -1,6 +1,7 @@
 #include "nk2/read_every_entry.h"
 
 #include "core/banner.h"
+#include "core/scan_review.h"
 #include "core/structure_load.h"
 #include "core/structure_merge.h"
 #include "nk2/browse.h"
@@ -22,9 +23,9 @@ QString bannerWith(const QString& message) {
 ReadEveryEntry::ReadEveryEntry(const BrowseControls& controls, Browse& browse,
                                const QAction& menuItem)
     : QObject(&controls.window), controls_(controls), browse_(browse), menuItem_(menuItem) {
-    browse_.setAfterScan([this](std::string_view fileBytes, const core::LoadOptions& options) {
-        tellWhatTheScanMissed(fileBytes, options);
-    });
+    browse_.setAfterScan(
+        [this](std::string_view fileBytes, const core::LoadOptions& options, const QString& path,
+               bool foundNone) { tellWhatTheScanGotWrong(fileBytes, options, path, foundNone); });
 }
 
 void ReadEveryEntry::withDialog() {
@@ -65,22 +66,24 @@ void ReadEveryEntry::read(std::string fileBytes, const core::LoadOptions& option
     controls_.banner.setMessage(bannerWith(summary));
 }
 
-// The scan stops after its step budget and takes names from nearby markers; when the file's
-// structure holds addresses the grid did not get, the user learns how many and where to get
-// them rather than believing the file read whole.
-void ReadEveryEntry::tellWhatTheScanMissed(std::string_view fileBytes,
-                                           const core::LoadOptions& options) {
-    const std::size_t missed =
-        core::missedAddressCount(fileBytes, options, controls_.table.grid().addresses().rows());
-    if (missed == 0) {
+// The scan stops after its step budget and takes names and letter case from nearby bytes; when
+// the file's structure holds more, the user learns what and where to get it rather than
+// believing the file read right, and learns of a damaged file or one that is no NK2 file.
+void ReadEveryEntry::tellWhatTheScanGotWrong(std::string_view fileBytes,
+                                             const core::LoadOptions& options, const QString& path,
+                                             bool foundNone) {
+    const core::ScanReview review =
+        core::reviewScan(fileBytes, options, controls_.table.grid().addresses().rows());
+    if (foundNone && !review.nk2) {
+        controls_.banner.setMessage(QStringLiteral("No e-mail addresses were found in ") + path +
+                                    QStringLiteral(": it is not an NK2 file."));
         return;
     }
-    const QString shortcut = menuItem_.shortcut().toString(QKeySequence::NativeText);
-    const QString howMany = missed == 1 ? QStringLiteral("1 more address is")
-                                        : QStringLiteral("%1 more addresses are").arg(missed);
-    controls_.banner.setMessage(
-        bannerWith(QStringLiteral("%1 in this file: File, Read Every Entry... (%2) reads them.")
-                       .arg(howMany, shortcut)));
+    const std::string note = core::reviewNote(
+        review, menuItem_.shortcut().toString(QKeySequence::NativeText).toStdString());
+    if (!note.empty()) {
+        controls_.banner.setMessage(QString::fromStdString(core::bannerNote(note)));
+    }
 }
 
 } // namespace quillet::nk2
