@@ -47,7 +47,9 @@ ScanReview reviewScan(std::string_view file, const LoadOptions& options,
 
 std::string reviewNote(const ScanReview& review, std::string_view readEveryEntryShortcut) {
     std::string gives;
-    const auto add = [&gives](std::string part) { gives += (gives.empty() ? "" : ", ") + part; };
+    const auto add = [&gives](const std::string& part) {
+        gives += (gives.empty() ? "" : ", ") + part;
+    };
     if (review.missed > 0) {
         add(counted(review.missed, "more address", "more addresses"));
     }
