@@ -9,13 +9,18 @@ make_nk2=$build/tests/tools/make-nk2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Seconds taken by one run of the command, output discarded through a pipe: GNU grep stops at
-# its first match when it sees its output is /dev/null, which would time its start-up only.
+# Seconds taken by one run of the command, timed by bench/time_command.py, which reads the
+# command's output from a pipe itself: a pipe, because GNU grep stops at its first match when its
+# output is /dev/null; read by the timer, so that no other process shares the timed run. A command
+# that fails stops the calling script, with a word on the standard error it started with (the
+# callers hide the commands' own warnings).
+exec {script_stderr}>&2
 seconds() {
-    local start=$EPOCHREALTIME
-    "$@" | cat >/dev/null
-    local end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f\n", e - s }'
+    python3 bench/time_command.py "$@" || {
+        local status=$?
+        echo "${0##*/}: timing failed (status $status): $*" >&"$script_stderr"
+        return "$status"
+    }
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
