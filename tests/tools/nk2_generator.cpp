@@ -396,6 +396,11 @@ std::string limitsFile() {
     return nk2File(realisticEntries(9500, 3200, 9000));
 }
 
+std::string manyRowsFile() {
+    // 2,700 Exchange markers and 6,100 "SMTP:" stay within the scan's 9000 steps.
+    return nk2File(realisticEntries(6100, 900, 7000), Layout{.paddingPerRow = 263});
+}
+
 std::string hostileRandomFile(std::size_t size, std::uint32_t seed) {
     static constexpr std::array<std::string_view, 6> markers = {
         "cn=Recipients/cn=", "CN=RECIPIENTS/CN=", "SMTP:", "\xA4\xBE\xA3", kOneOffUid, "\x02"};

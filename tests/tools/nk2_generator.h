@@ -67,6 +67,10 @@ std::vector<Nk2Entry> unicodeEntries(std::size_t count, std::uint32_t seed);
 // About 9,500 Exchange and 9,500 SMTP markers in about 5 MB: enough to reach both step limits.
 std::string limitsFile();
 
+// 7,000 entries (6,100 SMTP, a third of them with Unicode names, and 900 Exchange) in about
+// 5 MB, each row padded to about 700 bytes: a large cache the scan reads whole.
+std::string manyRowsFile();
+
 // Random bytes sprinkled with every marker the reader knows (Exchange, SMTP, name marker,
 // one-off provider UID), an Exchange marker on the first byte and an SMTP marker ending on the
 // last one.
