@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Side by side in one run, rounds alternating: `quillet-convert --list` and CSV export to standard
-# output (both read through a pipe) against one `grep -c -a SMTP:` pass over the same file, on the
-# ~5 MB file that reaches both step limits and on that file tiled 20 times (~100 MB). Prints each
-# median and the ratio of the converter's median to grep's. Build the bench preset first.
+# output against one `grep -c -a SMTP:` pass over the same file, every command timed alone with its
+# output read by the timer, on the ~5 MB file that reaches both step limits, on a ~5 MB cache of
+# 7,000 entries the scan reads whole and on the first file tiled 20 times (~100 MB). Prints each
+# file's size and rows, each median and the ratio of the converter's median to grep's. Build the
+# bench preset first.
 #   bench/speed_vs_grep.sh [BUILD_DIR (build/bench)] [ROUNDS (21)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source bench/timing.sh
 rounds=${2:-21}
 "$make_nk2" limits "$work/limits.nk2" >/dev/null
+"$make_nk2" many-rows "$work/many-rows.nk2" >/dev/null
 for _ in $(seq 20); do cat "$work/limits.nk2"; done >"$work/tiled.nk2"
 
 # The converter warns about the addresses its scan leaves out: expected here, not timed output.
-timings=(list-limits export-limits grep-limits list-tiled export-tiled grep-tiled)
+files=(limits many-rows tiled)
+timings=()
+for file in "${files[@]}"; do timings+=("list-$file" "export-$file" "grep-$file"); done
 run() {
     case $1 in
     list-*) seconds "$convert" --list "$work/${1#*-}.nk2" 2>/dev/null ;;
@@ -33,8 +38,9 @@ for round in $(seq "$rounds"); do
 done
 
 ms() { median <"$work/$1" | awk '{ printf "%.2f", $1 * 1000 }'; }
-for file in limits tiled; do
-    printf '%s.nk2: %s bytes\n' "$file" "$(stat -c %s "$work/$file.nk2")"
+for file in "${files[@]}"; do
+    printf '%s.nk2: %s bytes, %s rows\n' "$file" "$(stat -c %s "$work/$file.nk2")" \
+        "$("$convert" --list "$work/$file.nk2" 2>/dev/null | wc -l)"
     g=$(ms "grep-$file")
     printf '  grep -c -a SMTP:          %8s ms\n' "$g"
     for what in list export; do
