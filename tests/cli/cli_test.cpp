@@ -493,7 +493,7 @@ TEST_F(ConverterTest, AutoReadsTheLayoutAndLetsTheScanHelpWhereItStops) {
     outlook.replace(outlook.size() / 2, 32, std::string(32, '\xFF'));
     std::ofstream(file("outlook-cut.nk2"), std::ios::binary) << outlook;
     std::ofstream(file("markers.bin"), std::ios::binary)
-        << std::string("junk SMTP:a@b.example\x02 end", 28);
+        << std::string("junk SMTP:a@b.example\x02 end");
     const struct {
         std::string input;
         bool scanHelps;
