@@ -1,6 +1,7 @@
 #include "core/append_writer.h"
 #include "core/contacts_layout.h"
 #include "core/file_bytes.h"
+#include "support/file_faults.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,27 +19,10 @@
 using quillet::core::AppendRequest;
 using quillet::core::appendToFile;
 namespace fs = std::filesystem;
+using quillet::test::contentOf;
+using quillet::test::failingAfter;
 
 namespace {
-
-std::string contentOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A write that takes only the first `limit` bytes and then fails as a full disk would.
-quillet::core::FileWrite failingAfter(std::size_t limit) {
-    return [limit, taken = std::size_t{0}](int descriptor, const char* bytes,
-                                           std::size_t size) mutable -> ssize_t {
-        if (taken >= limit) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const ssize_t written = ::write(descriptor, bytes, std::min(size, limit - taken));
-        taken += static_cast<std::size_t>(std::max<ssize_t>(written, 0));
-        return written;
-    };
-}
 
 class AppendToFile : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "core/append_writer.h"
 #include "core/file_bytes.h"
+#include "support/file_faults.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +25,8 @@ namespace fs = std::filesystem;
 using quillet::core::AppendRequest;
 using quillet::core::appendToFile;
 using quillet::core::readFileBytes;
+using quillet::test::contentOf;
+using quillet::test::failingAfter;
 
 fs::path pathOf(const std::string& utf8) {
     return {std::u8string(utf8.begin(), utf8.end())};
@@ -32,32 +35,6 @@ fs::path pathOf(const std::string& utf8) {
 std::string utf8Of(const fs::path& path) {
     const std::u8string text = path.u8string();
     return {text.begin(), text.end()};
-}
-
-std::string contentOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A write that takes only the first `limit` bytes, through the system's own call, and then
-// fails as a full disk would.
-quillet::core::FileWrite failingAfter(std::size_t limit) {
-    return [limit, taken = std::size_t{0}](int descriptor, const char* bytes,
-                                           std::size_t size) mutable -> ssize_t {
-        if (taken >= limit) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const std::size_t part = std::min(size, limit - taken);
-#ifdef _WIN32
-        DWORD written = 0;
-        WriteFile(LongToHandle(descriptor), bytes, static_cast<DWORD>(part), &written, nullptr);
-#else
-        const ssize_t written = ::write(descriptor, bytes, part);
-#endif
-        taken += static_cast<std::size_t>(written);
-        return static_cast<ssize_t>(written);
-    };
 }
 
 class SystemFiles : public ::testing::Test {
