@@ -1,4 +1,5 @@
 #include "core/followed_cell_keys.h"
+#include "core/followed_structure.h"
 #include "core/structure_load.h"
 
 #include <cstddef>
@@ -10,7 +11,7 @@
 // outside it, say where it stopped when it did not read it whole, give at most two addresses
 // (Exchange and SMTP) per item it found, and find the same when it reads the file in steps. A
 // followed reading that ends on fewer bytes than its steps saw (the input's last byte says how
-// many), or on none, counts what those bytes hold.
+// many), or on none, counts what those bytes hold and gives the addresses they hold.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillet::core;
     const std::string_view file(reinterpret_cast<const char*>(data), size);
@@ -39,6 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         followed.finish(readable ? std::optional(shorter) : std::nullopt);
         const std::size_t expected = readable ? missedAddressCount(shorter, {}, {}) : 0;
         if (followed.missedAmong({}) != expected) {
+            __builtin_trap();
+        }
+        FollowedStructure structure({}, size);
+        structure.readOn(file.substr(0, size / 2));
+        structure.readOn(file);
+        const auto given = structure.finish(readable ? std::optional(shorter) : std::nullopt);
+        if (given.has_value() != readable ||
+            (given &&
+             given->addresses.size() != structureAddresses(readNk2Structure(shorter), {}).size())) {
             __builtin_trap();
         }
     }

@@ -8,6 +8,7 @@
 #include "cli/standard_input.h"
 #include "cli/stream_output.h"
 #include "cli/structure_count.h"
+#include "cli/structure_follow.h"
 #include "core/file_bytes.h"
 #include "core/headless_host.h"
 #include "core/nk2_load.h"
@@ -92,6 +93,69 @@ std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& opti
     return added;
 }
 
+// Real caches are a few megabytes: their rows are made while the other thread still reads the
+// layout. A larger file's bytes go before its rows are made, so that memory stays near the
+// input's size.
+constexpr std::size_t kRowsWhileReading = std::size_t{32} << 20;
+
+// Makes the grid rows of the addresses, numbered on after `before` rows and those in `rows`.
+void addRows(core::NamedAddresses& addresses, long before, core::AddressRows& rows) {
+    for (core::NamedAddress& entry : addresses) {
+        const long number = before + static_cast<long>(rows.size()) + 1L;
+        if (std::optional<core::AddressRow> row = core::structureRow(std::move(entry), number)) {
+            rows.push_back(std::move(*row));
+        }
+    }
+}
+
+// Loads the rows of a file read by its layout, and by the scan where --read auto needs it to
+// fill what the layout did not give; says on err what was left out and where a damaged file
+// stopped the reading.
+void loadByLayout(const std::string& path, core::FileBytes& file, StructureFollow& layout,
+                  const ConvertOptions& options, core::HeadlessHost& loaded, std::ostream& err) {
+    const std::size_t first = loaded.rows().size();
+    const long before = loaded.rowCount();
+    core::AddressRows rows;
+    // A real cache gives a row every few hundred bytes: room made up front spares the rows from
+    // moving as they grow, and the room not used is never touched.
+    rows.reserve(file.bytes.size() / 200);
+    core::StructureRead read =
+        layout.fileRead(file.bytes, [&rows, before](core::NamedAddresses part, bool startAgain) {
+            if (startAgain) {
+                rows.clear();
+            }
+            addRows(part, before, rows);
+        });
+    const bool scanHelps = options.read == ReadMode::Auto && !read.structure.complete;
+    if (!scanHelps) {
+        // The rows need the file no more: its bytes go before the last rows are made.
+        std::string().swap(file.bytes);
+    }
+    addRows(read.addresses, before, rows);
+    core::NamedAddresses().swap(read.addresses);
+    loaded.appendRows(std::move(rows));
+    if (read.structure.leftOutTooLong > 0) {
+        warning(err) << path << ": " << read.structure.leftOutTooLong
+                     << " entries with an address longer than " << core::kStructureTextLimit
+                     << " bytes were left out\n";
+    }
+    if (!scanHelps) {
+        if (!read.structure.complete) {
+            warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
+        }
+        return;
+    }
+    const std::size_t added = addScannedRows(file.bytes, options.load, loaded, first);
+    if (added == 0 && !read.structure.signature) {
+        return; // no layout and nothing scanned: the file is named as one without addresses
+    }
+    warning(err) << path << ": "
+                 << (read.structure.signature ? core::structureProblemText(read.structure)
+                                              : std::string("not an NK2 file by its layout."))
+                 << " The scan added " << added << (added == 1 ? " address" : " addresses")
+                 << " the layout did not give.\n";
+}
+
 // Counts whose threads give their memory back while the run goes on.
 using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 
@@ -102,52 +166,30 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
                                      const InputReading& reading, core::HeadlessHost& loaded,
                                      core::FileIdentities& inputs, FinishingCounts& finishing,
                                      std::ostream& err) {
-    core::FileBytes file; // outlives the count's reading of it
+    core::FileBytes file; // outlives the following thread's reading of it
+    std::error_code unknown;
+    const auto size =
+        path == "-" ? 0
+                    : std::filesystem::file_size(std::u8string(path.begin(), path.end()), unknown);
+    const std::size_t expected = unknown ? 0 : static_cast<std::size_t>(size);
+    // A second thread reads the layout as the bytes come in: to count what the scan missed, or
+    // to give the rows.
     std::unique_ptr<StructureCount> structure;
+    std::unique_ptr<StructureFollow> layout;
     if (options.read == ReadMode::Scan) {
-        std::error_code unknown;
-        const auto size =
-            path == "-"
-                ? 0
-                : std::filesystem::file_size(std::u8string(path.begin(), path.end()), unknown);
-        structure = std::make_unique<StructureCount>(options.load,
-                                                     unknown ? 0 : static_cast<std::size_t>(size));
+        structure = std::make_unique<StructureCount>(options.load, expected);
+    } else {
+        layout = std::make_unique<StructureFollow>(options.load, expected,
+                                                   expected <= kRowsWhileReading);
     }
-    file = readInput(path, reading, structure ? &structure->follower() : nullptr);
+    file = readInput(path, reading, structure ? &structure->follower() : &layout->follower());
     if (!file.ok) {
         problem(err) << core::couldNotOpenText(path, file.reason) << "\n";
         return std::nullopt;
     }
     inputs.push_back(file.identity);
-    if (!structure) {
-        const std::size_t first = loaded.rows().size();
-        core::StructureRead read = core::readStructureAddresses(file.bytes, options.load, loaded);
-        const bool scanHelps = options.read == ReadMode::Auto && !read.structure.complete;
-        if (!scanHelps) {
-            // The rows need the file no more: its bytes go before the rows are made.
-            std::string().swap(file.bytes);
-        }
-        core::appendStructureAddresses(std::move(read.addresses), loaded);
-        if (read.structure.leftOutTooLong > 0) {
-            warning(err) << path << ": " << read.structure.leftOutTooLong
-                         << " entries with an address longer than " << core::kStructureTextLimit
-                         << " bytes were left out\n";
-        }
-        if (!scanHelps) {
-            if (!read.structure.complete) {
-                warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
-            }
-            return 0;
-        }
-        const std::size_t added = addScannedRows(file.bytes, options.load, loaded, first);
-        if (added == 0 && !read.structure.signature) {
-            return 0; // no layout and nothing scanned: the file is named as one without addresses
-        }
-        warning(err) << path << ": "
-                     << (read.structure.signature ? core::structureProblemText(read.structure)
-                                                  : std::string("not an NK2 file by its layout."))
-                     << " The scan added " << added << (added == 1 ? " address" : " addresses")
-                     << " the layout did not give.\n";
+    if (layout) {
+        loadByLayout(path, file, *layout, options, loaded, err);
         return 0;
     }
     structure->fileRead(file.bytes);

@@ -45,6 +45,9 @@ void closingStep(LoadContext& load, std::size_t count, const RowMaker& rowAt, Pa
     host.setStatus(std::string(kFinishedReading));
 
     host.expectRows(count);
+    // Handed over in parts of a bounded size even between pauses: the rows move once, into
+    // the host's place for them, and no batch grows with the file.
+    constexpr std::size_t kBatchRows = 512;
     AddressRows batch;
     for (std::size_t i = 0; i <= count; ++i) {
         const long number = host.rowCount() + static_cast<long>(batch.size()) + 1L;
@@ -52,6 +55,10 @@ void closingStep(LoadContext& load, std::size_t count, const RowMaker& rowAt, Pa
             batch.push_back(std::move(*row));
         }
         if (pacing == Pacing::Batched && i < count && !host.pauseDue()) {
+            if (batch.size() == kBatchRows) {
+                host.appendRows(std::exchange(batch, {}));
+                batch.reserve(kBatchRows);
+            }
             continue;
         }
         if (!batch.empty()) {

@@ -5,7 +5,8 @@
 namespace quillet::core {
 
 void HeadlessHost::appendRows(AddressRows rows) {
-    if (rows_.empty()) {
+    // Taken whole unless a place was made for more.
+    if (rows_.empty() && rows_.capacity() < rows.size()) {
         rows_ = std::move(rows);
         return;
     }

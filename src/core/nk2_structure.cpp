@@ -74,23 +74,42 @@ std::uint32_t u32At(std::string_view bytes, std::size_t at) {
     return u16At(bytes, at) | static_cast<std::uint32_t>(u16At(bytes, at + 2)) << 16;
 }
 
-// UTF-16LE to UTF-8 without the terminator; NUL characters inside the text are kept.
-void decodeWide(std::string_view bytes, std::string& text) {
-    if (bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == std::string_view("\0\0", 2)) {
-        bytes.remove_suffix(2);
-    }
-    // Mostly every unit is ASCII, whose UTF-8 is its low byte.
+// A control character but NUL as a blank: no text may move a row's cells (a NUL cuts the cell
+// where it stands).
+char blankIfControl(unsigned char c) {
+    return static_cast<char>(c != 0 && c < 0x20 ? ' ' : c);
+}
+
+// The units of an ASCII UTF-16LE text as its UTF-8 into `text`, control characters blanked;
+// false, with `text` unspecified, when a unit is not ASCII. One pass without an early exit, so
+// that the compiler makes it wide instructions: names and addresses are mostly ASCII throughout.
+bool narrowAsciiWide(std::string_view bytes, std::string& text) {
     text.resize(bytes.size() / 2);
+    unsigned char high = 0;
     for (std::size_t unit = 0; unit < text.size(); ++unit) {
-        if (bytes[2 * unit + 1] != '\0' || static_cast<unsigned char>(bytes[2 * unit]) >= 0x80) {
-            text.clear();
-            break;
-        }
-        text[unit] = bytes[2 * unit];
+        const auto low = static_cast<unsigned char>(bytes[2 * unit]);
+        high |= static_cast<unsigned char>(low & 0x80) |
+                static_cast<unsigned char>(bytes[2 * unit + 1]);
+        text[unit] = blankIfControl(low);
     }
-    if (text.size() == bytes.size() / 2) {
-        return;
+    return high == 0;
+}
+
+// The same for single-byte text, which is ASCII or else Windows-1252.
+bool narrowAscii(std::string_view bytes, std::string& text) {
+    text.resize(bytes.size());
+    unsigned char high = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const auto c = static_cast<unsigned char>(bytes[at]);
+        high |= static_cast<unsigned char>(c & 0x80);
+        text[at] = blankIfControl(c);
     }
+    return high == 0;
+}
+
+// UTF-16LE to UTF-8; NUL characters inside the text are kept.
+void decodeWide(std::string_view bytes, std::string& text) {
+    text.clear();
     std::size_t start = 0;
     while (start <= bytes.size()) {
         std::size_t nul = start;
@@ -112,22 +131,25 @@ bool isTooLong(std::uint16_t type, std::string_view bytes) {
     return bytes.size() / (type == TypeUnicode ? 2 : 1) > kStructureTextLimit + 1;
 }
 
-// Decodes into `text`, whose buffer is kept from item to item: at most kStructureTextLimit
-// bytes of UTF-8, cut at a character's start, with every control character but NUL as a blank
-// so that no text can move a row's cells (a NUL cuts the cell where it stands).
+// Decodes into `text`, whose buffer is kept from item to item: without the terminator, at most
+// kStructureTextLimit bytes of UTF-8, cut at a character's start, with every control character
+// but NUL as a blank.
 void decodeText(std::uint16_t type, std::string_view bytes, std::string& text) {
-    if (type == TypeUnicode) {
-        decodeWide(bytes.substr(0, 2 * (kStructureTextLimit + 1)), text);
+    const bool wide = type == TypeUnicode;
+    const std::string_view terminator =
+        wide ? std::string_view("\0\0", 2) : std::string_view("\0", 1);
+    bytes = bytes.substr(0, (wide ? 2 : 1) * (kStructureTextLimit + 1));
+    if (bytes.ends_with(terminator)) {
+        bytes.remove_suffix(terminator.size());
+    }
+    if (wide ? narrowAsciiWide(bytes, text) : narrowAscii(bytes, text)) {
+        text.resize(std::min(text.size(), kStructureTextLimit));
+        return;
+    }
+    if (wide) {
+        decodeWide(bytes, text);
     } else {
-        bytes = bytes.substr(0, kStructureTextLimit + 1);
-        if (!bytes.empty() && bytes.back() == '\0') {
-            bytes.remove_suffix(1);
-        }
-        if (isAscii(bytes)) {
-            text.assign(bytes);
-        } else {
-            text = decodeCp1252(bytes);
-        }
+        text = decodeCp1252(bytes);
     }
     if (text.size() > kStructureTextLimit) {
         std::size_t cut = kStructureTextLimit;
@@ -137,9 +159,7 @@ void decodeText(std::uint16_t type, std::string_view bytes, std::string& text) {
         text.resize(cut);
     }
     for (char& c : text) {
-        if (c != '\0' && static_cast<unsigned char>(c) < 0x20) {
-            c = ' ';
-        }
+        c = blankIfControl(static_cast<unsigned char>(c));
     }
 }
 

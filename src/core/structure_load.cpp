@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace quillet::core {
 
@@ -42,11 +43,9 @@ std::string_view typeText(AddressType type) {
 }
 
 StructureAddresses::StructureAddresses(const LoadOptions& options, std::size_t fileSize)
-    : options_(options) {
     // A real cache holds an address every few hundred bytes: sized up front, the keys are
-    // never rehashed; the cap keeps a huge file of junk from reserving much it will not use.
-    seen_.reserve(std::min(fileSize / 512, std::size_t{1} << 20));
-}
+    // never moved; the cap keeps a huge file of junk from reserving much it will not use.
+    : options_(options), seen_(std::min(fileSize / 400, std::size_t{1} << 20)) {}
 
 void StructureAddresses::add(const Nk2ItemView& item) {
     forEachAddress(item, options_,
@@ -55,14 +54,39 @@ void StructureAddresses::add(const Nk2ItemView& item) {
                            return;
                        }
                        addressKey(address, key_);
-                       if (seen_.contains(key_)) {
-                           return;
-                       }
-                       auto* kept = static_cast<char*>(keyMemory_.allocate(key_.size(), 1));
-                       std::copy(key_.begin(), key_.end(), kept);
-                       seen_.insert({kept, key_.size()});
-                       addresses_.push_back({std::string(name), std::string(address), type});
+                       waitingKeys_ += key_;
+                       keyEnds_.push_back(waitingKeys_.size());
+                       waiting_.push_back({std::string(name), std::string(address), type});
                    });
+    constexpr std::size_t kLookedUpTogether = 64;
+    if (waiting_.size() >= kLookedUpTogether) {
+        settle();
+    }
+}
+
+void StructureAddresses::settle() {
+    keys_.clear();
+    std::size_t start = 0;
+    for (const std::size_t end : keyEnds_) {
+        keys_.push_back(std::string_view(waitingKeys_).substr(start, end - start));
+        start = end;
+    }
+    seen_.insert(keys_, newOnes_);
+    for (const std::size_t i : newOnes_) {
+        addresses_.push_back(std::move(waiting_[i]));
+    }
+    waiting_.clear();
+    waitingKeys_.clear();
+    keyEnds_.clear();
+}
+
+NamedAddresses StructureAddresses::takeSoFar() {
+    return std::exchange(addresses_, {});
+}
+
+NamedAddresses StructureAddresses::take() && {
+    settle();
+    return std::move(addresses_);
 }
 
 NamedAddresses structureAddresses(const Nk2Structure& structure, const LoadOptions& options) {
@@ -182,6 +206,16 @@ StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptio
     return {std::move(structure), std::move(addresses).take()};
 }
 
+std::optional<AddressRow> structureRow(NamedAddress entry, long number) {
+    AddressRow row =
+        loadedRow(number, std::move(entry.name), std::move(entry.address), AddressForm::Utf8);
+    if (row.address.empty() && row.name.empty()) {
+        return std::nullopt;
+    }
+    row.type = typeText(entry.type);
+    return row;
+}
+
 void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {
     LoadContext load({}, host);
     closingStep(
@@ -190,14 +224,7 @@ void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {
             if (i == addresses.size()) {
                 return std::nullopt;
             }
-            NamedAddress& entry = addresses[i];
-            AddressRow row = loadedRow(number, std::move(entry.name), std::move(entry.address),
-                                       AddressForm::Utf8);
-            if (row.address.empty() && row.name.empty()) {
-                return std::nullopt;
-            }
-            row.type = typeText(entry.type);
-            return row;
+            return structureRow(std::move(addresses[i]), number);
         },
         Pacing::Batched);
 }

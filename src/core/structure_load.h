@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/address_row.h"
+#include "core/key_set.h"
 #include "core/loader_host.h"
 #include "core/nk2_load.h"
 #include "core/nk2_structure.h"
@@ -42,14 +43,24 @@ public:
     StructureAddresses& operator=(const StructureAddresses&) = delete;
 
     void add(const Nk2ItemView& item);
-    NamedAddresses take() && { return std::move(addresses_); }
+    // The addresses gathered so far and not taken yet, in file order; some of those read last
+    // may wait for the next call.
+    NamedAddresses takeSoFar();
+    NamedAddresses take() &&;
 
 private:
+    // Looks up the waiting addresses' keys all at once and keeps those new.
+    void settle();
+
     LoadOptions options_;
-    // The keys of the addresses gathered, in one block of memory given back at once.
-    std::pmr::monotonic_buffer_resource keyMemory_;
-    std::pmr::unordered_set<std::string_view> seen_{&keyMemory_};
+    KeySet seen_; // the keys of the addresses gathered
     std::string key_;
+    // Addresses waiting to be looked up, with their keys one after the other.
+    std::vector<NamedAddress> waiting_;
+    std::string waitingKeys_;
+    std::vector<std::size_t> keyEnds_;
+    std::vector<std::string_view> keys_;
+    std::vector<std::size_t> newOnes_;
     NamedAddresses addresses_;
 };
 
@@ -119,6 +130,10 @@ struct StructureRead {
 };
 StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptions& options,
                                      LoaderHost& host);
+
+// The grid row of one address the structure gave, with its number; nothing when it would show
+// nothing.
+std::optional<AddressRow> structureRow(NamedAddress entry, long number);
 
 // Appends them through the host as the closing step of Browse does (same banners, numbering on
 // from the rows there are), a batch at a time.

@@ -1,4 +1,5 @@
 #include "core/cp1252.h"
+#include "core/followed_structure.h"
 #include "core/headless_host.h"
 #include "core/structure_load.h"
 #include "nk2_generator.h"
@@ -6,6 +7,7 @@
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -249,4 +251,40 @@ TEST(StructureLoad, EachItemGetsOnlyItsOwnTexts) {
     EXPECT_EQ(missedAddressCount(file, kBoth, {}),
               quillet::core::structureAddresses(structure, kBoth).size());
     EXPECT_EQ(missedAddressCount(file, kBoth, shown({"BÉ", "cut@x.org", "lone@x.org"})), 0u);
+}
+
+// A reading followed a step at a time may end on the whole file, on fewer bytes than the steps
+// saw (the file was cut meanwhile), or not at all: each gives what that file holds, the way a
+// reading of that file alone does.
+TEST(StructureLoad, AFollowedReadingGivesWhatTheBytesItEndsOnHold) {
+    const std::string file = nk2File({smtpEntry("Ann", "ann@x.org"), smtpEntry("Bo", "bo@x.org"),
+                                      smtpEntry("Cy", "ANN@x.org"), smtpEntry("Di", "di@x.org")});
+    const std::string cut = file.substr(0, file.size() / 2);
+    const auto addressesIn = [](const quillet::core::NamedAddresses& entries) {
+        Texts addresses;
+        for (const auto& entry : entries) {
+            addresses.push_back(entry.address);
+        }
+        return addresses;
+    };
+    const Texts inCut =
+        addressesIn(quillet::core::structureAddresses(readNk2Structure(cut), kBoth));
+    ASSERT_FALSE(inCut.empty());
+    ASSERT_LT(inCut.size(), 3u);
+    struct Case {
+        std::optional<std::string_view> endsOn;
+        Texts addresses;
+    };
+    for (const Case& c :
+         {Case{file, {"ann@x.org", "bo@x.org", "di@x.org"}}, Case{cut, inCut}, Case{{}, {}}}) {
+        quillet::core::FollowedStructure followed(kBoth, file.size());
+        followed.readOn(std::string_view(file).substr(0, file.size() / 3));
+        followed.readOn(file);
+        const auto read = followed.finish(c.endsOn);
+        ASSERT_EQ(read.has_value(), c.endsOn.has_value());
+        if (read) {
+            EXPECT_EQ(addressesIn(read->addresses), c.addresses);
+            EXPECT_EQ(read->structure.complete, c.endsOn->size() == file.size());
+        }
+    }
 }
