@@ -1,7 +1,8 @@
 #include "core/followed_cell_keys.h"
-#include "core/followed_structure.h"
+#include "core/streamed_structure.h"
 #include "core/structure_load.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,7 +12,8 @@
 // outside it, say where it stopped when it did not read it whole, give at most two addresses
 // (Exchange and SMTP) per item it found, and find the same when it reads the file in steps. A
 // followed reading that ends on fewer bytes than its steps saw (the input's last byte says how
-// many), or on none, counts what those bytes hold and gives the addresses they hold.
+// many), or on none, counts what those bytes hold. Read a few bytes at a time (the first byte
+// says how many), keeping only the item at hand, it gives the same addresses.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillet::core;
     const std::string_view file(reinterpret_cast<const char*>(data), size);
@@ -42,15 +44,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (followed.missedAmong({}) != expected) {
             __builtin_trap();
         }
-        FollowedStructure structure({}, size);
-        structure.readOn(file.substr(0, size / 2));
-        structure.readOn(file);
-        const auto given = structure.finish(readable ? std::optional(shorter) : std::nullopt);
-        if (given.has_value() != readable ||
-            (given &&
-             given->addresses.size() != structureAddresses(readNk2Structure(shorter), {}).size())) {
-            __builtin_trap();
-        }
+    }
+    std::size_t at = 0;
+    const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 64;
+    const auto streamed = streamStructure(
+        [&](int, char* into, std::size_t wanted) {
+            const std::size_t count = std::min({wanted, piece, size - at});
+            std::copy_n(data + at, count, into);
+            at += count;
+            return static_cast<ssize_t>(count);
+        },
+        0, size, {}, size);
+    if (!streamed.ok || streamed.structure.itemsRead != read.itemsRead ||
+        streamed.structure.stoppedAt != read.stoppedAt ||
+        streamed.structure.problem != read.problem ||
+        streamed.addresses.size() != structureAddresses(read, {}).size()) {
+        __builtin_trap();
     }
     return 0;
 }

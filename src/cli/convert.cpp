@@ -4,14 +4,15 @@
 #include "cli/exit_status.h"
 #include "cli/export_step.h"
 #include "cli/json_lines.h"
+#include "cli/layout_thread.h"
 #include "cli/options.h"
 #include "cli/standard_input.h"
 #include "cli/stream_output.h"
 #include "cli/structure_count.h"
-#include "cli/structure_follow.h"
 #include "core/file_bytes.h"
 #include "core/headless_host.h"
 #include "core/nk2_load.h"
+#include "core/streamed_structure.h"
 #include "core/structure_load.h"
 #include "core/version.h"
 
@@ -35,14 +36,14 @@ namespace {
 std::string listText(std::span<const core::AddressRow> rows) {
     std::string text;
     for (const core::AddressRow& row : rows) {
-        for (const std::string* cell : {&row.number, &row.name, &row.address, &row.type}) {
-            const std::size_t start = text.size();
-            text += *cell;
-            std::replace_if(
-                text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
-                [](char c) { return c == '\r' || c == '\n'; }, ' ');
-            text += cell == &row.type ? '\n' : '\t';
+        const std::size_t start = text.size();
+        text.append(row.number).append(1, '\t').append(row.name).append(1, '\t');
+        text.append(row.address).append(1, '\t').append(row.type);
+        // One pass over the whole line, which the compiler makes wide instructions.
+        for (char& c : std::span(text).subspan(start)) {
+            c = c == '\r' || c == '\n' ? ' ' : c;
         }
+        text += '\n';
     }
     return text;
 }
@@ -93,11 +94,6 @@ std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& opti
     return added;
 }
 
-// Real caches are a few megabytes: their rows are made while the other thread still reads the
-// layout. A larger file's bytes go before its rows are made, so that memory stays near the
-// input's size.
-constexpr std::size_t kRowsWhileReading = std::size_t{32} << 20;
-
 // Makes the grid rows of the addresses, numbered on after `before` rows and those in `rows`.
 void addRows(core::NamedAddresses& addresses, long before, core::AddressRows& rows) {
     for (core::NamedAddress& entry : addresses) {
@@ -108,52 +104,81 @@ void addRows(core::NamedAddresses& addresses, long before, core::AddressRows& ro
     }
 }
 
-// Loads the rows of a file read by its layout, and by the scan where --read auto needs it to
+// A reading of standard input's bytes, already in memory, as if from a file.
+core::ReadSource memorySource(std::string_view& bytes) {
+    return [&bytes](int, char* into, std::size_t size) {
+        const std::size_t count = std::min(size, bytes.size());
+        std::copy_n(bytes.data(), count, into);
+        bytes.remove_prefix(count);
+        return static_cast<ssize_t>(count);
+    };
+}
+
+// Loads the rows of an input read by its layout, and by the scan where --read auto needs it to
 // fill what the layout did not give; says on err what was left out and where a damaged file
-// stopped the reading.
-void loadByLayout(const std::string& path, core::FileBytes& file, StructureFollow& layout,
-                  const ConvertOptions& options, core::HeadlessHost& loaded, std::ostream& err) {
+// stopped the reading. False when the input could not be read.
+bool loadByLayout(const std::string& path, const ConvertOptions& options,
+                  const InputReading& reading, core::HeadlessHost& loaded,
+                  core::FileIdentities& inputs, std::ostream& err) {
+    // Standard input is read whole first; a file is read a block at a time on the other thread,
+    // never whole unless the scan must help.
+    core::FileBytes whole;
+    if (path == "-") {
+        whole = readWholeStream(stdin);
+        if (!whole.ok) {
+            problem(err) << core::couldNotOpenText(path, whole.reason) << "\n";
+            return false;
+        }
+    }
+    LayoutThread layout([&](const core::AddressPartTaker& give) {
+        if (path != "-") {
+            return core::streamStructureFile(path, reading.limit, options.load, reading.source,
+                                             give);
+        }
+        std::string_view rest = whole.bytes;
+        return core::streamStructure(memorySource(rest), 0, whole.bytes.size(), options.load,
+                                     whole.bytes.size(), give);
+    });
     const std::size_t first = loaded.rows().size();
     const long before = loaded.rowCount();
     core::AddressRows rows;
-    // A real cache gives a row every few hundred bytes: room made up front spares the rows from
-    // moving as they grow, and the room not used is never touched.
-    rows.reserve(file.bytes.size() / 200);
-    core::StructureRead read =
-        layout.fileRead(file.bytes, [&rows, before](core::NamedAddresses part, bool startAgain) {
-            if (startAgain) {
-                rows.clear();
-            }
-            addRows(part, before, rows);
-        });
-    const bool scanHelps = options.read == ReadMode::Auto && !read.structure.complete;
-    if (!scanHelps) {
-        // The rows need the file no more: its bytes go before the last rows are made.
-        std::string().swap(file.bytes);
+    core::StreamedStructure read =
+        layout.result([&rows, before](core::NamedAddresses part) { addRows(part, before, rows); });
+    if (!read.ok) {
+        problem(err) << core::couldNotOpenText(path, read.reason) << "\n";
+        return false;
     }
+    inputs.push_back(path == "-" ? whole.identity : read.identity);
     addRows(read.addresses, before, rows);
-    core::NamedAddresses().swap(read.addresses);
     loaded.appendRows(std::move(rows));
     if (read.structure.leftOutTooLong > 0) {
         warning(err) << path << ": " << read.structure.leftOutTooLong
                      << " entries with an address longer than " << core::kStructureTextLimit
                      << " bytes were left out\n";
     }
-    if (!scanHelps) {
+    if (options.read != ReadMode::Auto || read.structure.complete) {
         if (!read.structure.complete) {
             warning(err) << path << ": " << core::structureProblemText(read.structure) << "\n";
         }
-        return;
+        return true;
     }
-    const std::size_t added = addScannedRows(file.bytes, options.load, loaded, first);
+    if (path != "-") {
+        whole = core::readFileBytes(path, reading.limit, nullptr, reading.source);
+        if (!whole.ok) {
+            problem(err) << core::couldNotOpenText(path, whole.reason) << "\n";
+            return false;
+        }
+    }
+    const std::size_t added = addScannedRows(whole.bytes, options.load, loaded, first);
     if (added == 0 && !read.structure.signature) {
-        return; // no layout and nothing scanned: the file is named as one without addresses
+        return true; // no layout and nothing scanned: the file is named as one without addresses
     }
     warning(err) << path << ": "
                  << (read.structure.signature ? core::structureProblemText(read.structure)
                                               : std::string("not an NK2 file by its layout."))
                  << " The scan added " << added << (added == 1 ? " address" : " addresses")
                  << " the layout did not give.\n";
+    return true;
 }
 
 // Counts whose threads give their memory back while the run goes on.
@@ -166,32 +191,25 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
                                      const InputReading& reading, core::HeadlessHost& loaded,
                                      core::FileIdentities& inputs, FinishingCounts& finishing,
                                      std::ostream& err) {
-    core::FileBytes file; // outlives the following thread's reading of it
+    if (options.read != ReadMode::Scan) {
+        return loadByLayout(path, options, reading, loaded, inputs, err)
+                   ? std::optional<std::size_t>(0)
+                   : std::nullopt;
+    }
+    core::FileBytes file; // outlives the count's reading of it
     std::error_code unknown;
     const auto size =
         path == "-" ? 0
                     : std::filesystem::file_size(std::u8string(path.begin(), path.end()), unknown);
-    const std::size_t expected = unknown ? 0 : static_cast<std::size_t>(size);
-    // A second thread reads the layout as the bytes come in: to count what the scan missed, or
-    // to give the rows.
-    std::unique_ptr<StructureCount> structure;
-    std::unique_ptr<StructureFollow> layout;
-    if (options.read == ReadMode::Scan) {
-        structure = std::make_unique<StructureCount>(options.load, expected);
-    } else {
-        layout = std::make_unique<StructureFollow>(options.load, expected,
-                                                   expected <= kRowsWhileReading);
-    }
-    file = readInput(path, reading, structure ? &structure->follower() : &layout->follower());
+    // A second thread reads the layout as the bytes come in, to count what the scan missed.
+    auto structure = std::make_unique<StructureCount>(options.load,
+                                                      unknown ? 0 : static_cast<std::size_t>(size));
+    file = readInput(path, reading, &structure->follower());
     if (!file.ok) {
         problem(err) << core::couldNotOpenText(path, file.reason) << "\n";
         return std::nullopt;
     }
     inputs.push_back(file.identity);
-    if (layout) {
-        loadByLayout(path, file, *layout, options, loaded, err);
-        return 0;
-    }
     structure->fileRead(file.bytes);
     const std::size_t first = loaded.rows().size();
     core::loadNk2(file.bytes, options.load, loaded);

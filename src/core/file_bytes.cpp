@@ -32,8 +32,7 @@ FileBytes failure(int error) {
 }
 
 FileBytes tooLarge(std::size_t limit) {
-    return failure("File too large: more than " + sizeText(limit) +
-                   ", far more than any NK2 file holds");
+    return failure(tooLargeReason(limit));
 }
 
 // Asks for huge pages for a freshly reserved buffer, then maps the pages of each stretch of it in
@@ -88,16 +87,6 @@ public:
 private:
     ReadObserver* observer_;
 };
-
-// Reads up to size bytes, again after an interruption; returns how many came (0 at the end) or -1.
-ssize_t readSome(const ReadSource& source, int descriptor, char* into, std::size_t size) {
-    for (;;) {
-        const ssize_t got = source(descriptor, into, size);
-        if (got >= 0 || errno != EINTR) {
-            return got;
-        }
-    }
-}
 
 FileBytes readAll(const ReadSource& source, int descriptor, std::size_t sizeHint, std::size_t limit,
                   ReadObserver* observer) {
@@ -158,6 +147,19 @@ FileBytes readAll(const ReadSource& source, int descriptor, std::size_t sizeHint
 }
 
 } // namespace
+
+std::string tooLargeReason(std::size_t limit) {
+    return "File too large: more than " + sizeText(limit) + ", far more than any NK2 file holds";
+}
+
+ssize_t readSome(const ReadSource& source, int descriptor, char* into, std::size_t size) {
+    for (;;) {
+        const ssize_t got = source(descriptor, into, size);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
 
 void ReadFollower::follow(const std::function<void(std::string_view)>& take) {
     std::unique_lock lock(mutex_);

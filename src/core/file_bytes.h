@@ -67,6 +67,13 @@ FileBytes readFileBytes(const std::string& path, std::size_t limit = kInputSizeL
                         ReadObserver* observer = nullptr,
                         const ReadSource& source = os::systemRead);
 
+// Reads up to size bytes through source, again after an interruption: how many came (0 at the
+// end), or -1 with errno set.
+ssize_t readSome(const ReadSource& source, int descriptor, char* into, std::size_t size);
+
+// Why a file past the limit is not read: "File too large: more than 2 GiB, ...".
+std::string tooLargeReason(std::size_t limit);
+
 // A size as its unit names it: "2 GiB", "64 MiB", "1000 bytes".
 std::string sizeText(std::size_t bytes);
 

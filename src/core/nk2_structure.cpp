@@ -80,31 +80,32 @@ char blankIfControl(unsigned char c) {
     return static_cast<char>(c != 0 && c < 0x20 ? ' ' : c);
 }
 
-// The units of an ASCII UTF-16LE text as its UTF-8 into `text`, control characters blanked;
-// false, with `text` unspecified, when a unit is not ASCII. One pass without an early exit, so
-// that the compiler makes it wide instructions: names and addresses are mostly ASCII throughout.
-bool narrowAsciiWide(std::string_view bytes, std::string& text) {
-    text.resize(bytes.size() / 2);
+// Copies `count` characters of `step` bytes each (1, or 2 for UTF-16LE) as one byte each, control
+// characters blanked; whether every one was ASCII. One pass without an early exit over memory that
+// cannot overlap, so that the compiler makes it wide instructions: names and addresses are mostly
+// ASCII throughout.
+template <std::size_t step>
+bool narrowAscii(const unsigned char* __restrict from, std::size_t count,
+                 unsigned char* __restrict to) {
     unsigned char high = 0;
-    for (std::size_t unit = 0; unit < text.size(); ++unit) {
-        const auto low = static_cast<unsigned char>(bytes[2 * unit]);
-        high |= static_cast<unsigned char>(low & 0x80) |
-                static_cast<unsigned char>(bytes[2 * unit + 1]);
-        text[unit] = blankIfControl(low);
+    for (std::size_t at = 0; at < count; ++at) {
+        const unsigned char low = from[step * at];
+        high |= static_cast<unsigned char>(low & 0x80);
+        if constexpr (step == 2) {
+            high |= from[step * at + 1];
+        }
+        to[at] = low != 0 && low < 0x20 ? ' ' : low;
     }
     return high == 0;
 }
 
-// The same for single-byte text, which is ASCII or else Windows-1252.
-bool narrowAscii(std::string_view bytes, std::string& text) {
-    text.resize(bytes.size());
-    unsigned char high = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        const auto c = static_cast<unsigned char>(bytes[at]);
-        high |= static_cast<unsigned char>(c & 0x80);
-        text[at] = blankIfControl(c);
-    }
-    return high == 0;
+// The text as ASCII into `text`, control characters blanked; false, with `text` unspecified, when
+// it is not ASCII.
+bool narrowAscii(std::string_view bytes, bool wide, std::string& text) {
+    const auto* from = reinterpret_cast<const unsigned char*>(bytes.data());
+    text.resize(wide ? bytes.size() / 2 : bytes.size());
+    auto* to = reinterpret_cast<unsigned char*>(text.data());
+    return wide ? narrowAscii<2>(from, text.size(), to) : narrowAscii<1>(from, text.size(), to);
 }
 
 // UTF-16LE to UTF-8; NUL characters inside the text are kept.
@@ -142,7 +143,7 @@ void decodeText(std::uint16_t type, std::string_view bytes, std::string& text) {
     if (bytes.ends_with(terminator)) {
         bytes.remove_suffix(terminator.size());
     }
-    if (wide ? narrowAsciiWide(bytes, text) : narrowAscii(bytes, text)) {
+    if (narrowAscii(bytes, wide, text)) {
         text.resize(std::min(text.size(), kStructureTextLimit));
         return;
     }
@@ -243,22 +244,24 @@ public:
 
     // Reads on from where the last call stopped. Where the bytes end inside an item, a step
     // leaves the item for the next call and the last step stops there.
-    void read(std::string_view bytes, bool last) {
-        file_ = bytes;
+    void read(std::string_view window, std::size_t start, bool last) {
+        window_ = window;
+        start_ = start;
         last_ = last;
         if (stopped_) {
             return;
         }
         if (!headerRead_) {
-            if (file_.size() < kHeaderSize && !last_) {
+            if (window_.size() < kHeaderSize && !last_) {
                 return;
             }
-            if (file_.size() < kHeaderSize || file_.substr(0, kSignature.size()) != kSignature) {
+            if (window_.size() < kHeaderSize ||
+                window_.substr(0, kSignature.size()) != kSignature) {
                 stop(0, "not an NK2 file (no signature)");
                 return;
             }
             result_.signature = true;
-            result_.itemCount = u32At(file_, 12);
+            result_.itemCount = u32(12);
             at_ = kHeaderSize;
             headerRead_ = true;
         }
@@ -276,13 +279,17 @@ public:
                 return;
             }
         }
+        // The footer: the size of an extra-information block, the block, the trailer. Only its
+        // first four bytes are read; of the rest only how many there are counts.
+        if (!extra_ && left(at_) >= 4) {
+            extra_ = u32(at_);
+        }
         if (!last_) {
             return;
         }
         stopped_ = true;
-        // The footer: the size of an extra-information block, the block, the trailer.
-        const std::size_t rest = file_.size() - at_;
-        const std::uint64_t extra = rest >= 4 ? u32At(file_, at_) : 0;
+        const std::size_t rest = left(at_);
+        const std::uint64_t extra = extra_.value_or(0);
         const std::uint64_t footer = 4 + extra + kTrailerSize;
         if (rest == footer) {
             result_.complete = true;
@@ -295,20 +302,30 @@ public:
 
     Nk2Structure result() && { return std::move(result_); }
 
+    // The file's offset from which the reading still needs bytes: none once the footer's size
+    // is known.
+    std::size_t neededFrom() const { return extra_ ? start_ + window_.size() : at_; }
+    bool stopped() const { return stopped_; }
+
 private:
     enum class Step { Done, Later, Stopped };
 
+    // How many bytes at hand from a file offset on, and the numbers stored there.
+    std::size_t left(std::size_t offset) const { return start_ + window_.size() - offset; }
+    std::uint16_t u16(std::size_t offset) const { return u16At(window_, offset - start_); }
+    std::uint32_t u32(std::size_t offset) const { return u32At(window_, offset - start_); }
+
     Step readItem() {
-        if (file_.size() - at_ < 4) {
+        if (left(at_) < 4) {
             return ends(at_, "the file ends inside an item");
         }
-        const std::uint32_t valueCount = u32At(file_, at_);
+        const std::uint32_t valueCount = u32(at_);
         if (valueCount == 0) {
             // What follows the last entry: the header counts entries the file does not hold.
             return fail(at_, "the header counts " + std::to_string(result_.itemCount) +
                                  " entries, the file holds " + std::to_string(result_.itemsRead));
         }
-        if (valueCount > (file_.size() - at_ - 4) / kValueEntrySize) {
+        if (valueCount > (left(at_) - 4) / kValueEntrySize) {
             return ends(at_, "more values than the file has room for");
         }
         at_ += 4;
@@ -327,17 +344,17 @@ private:
     }
 
     Step readValue() {
-        if (file_.size() - at_ < kValueEntrySize) {
+        if (left(at_) < kValueEntrySize) {
             return ends(at_, "the file ends inside a value");
         }
-        const std::uint16_t type = u16At(file_, at_);
-        const std::uint16_t property = u16At(file_, at_ + 2);
+        const std::uint16_t type = u16(at_);
+        const std::uint16_t property = u16(at_ + 2);
         at_ += kValueEntrySize;
         if (isFixedSize(type)) {
             return Step::Done;
         }
         if (type == TypeGuid) {
-            if (file_.size() - at_ < kGuidSize) {
+            if (left(at_) < kGuidSize) {
                 return ends(at_, "the file ends inside a GUID");
             }
             at_ += kGuidSize;
@@ -350,22 +367,22 @@ private:
         }
         std::uint32_t count = 1;
         if (multiple) {
-            if (file_.size() - at_ < 4) {
+            if (left(at_) < 4) {
                 return ends(at_, "the file ends before a value's count");
             }
-            count = u32At(file_, at_);
-            if (count > (file_.size() - at_ - 4) / 4) {
+            count = u32(at_);
+            if (count > (left(at_) - 4) / 4) {
                 return ends(at_, "more values than the file has room for");
             }
             at_ += 4;
         }
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t sizeAt = at_;
-            if (file_.size() - sizeAt < 4) {
+            if (left(sizeAt) < 4) {
                 return ends(sizeAt, "the file ends before a value's size");
             }
-            const std::uint32_t size = u32At(file_, sizeAt);
-            if (size > file_.size() - sizeAt - 4) {
+            const std::uint32_t size = u32(sizeAt);
+            if (size > left(sizeAt) - 4) {
                 return ends(sizeAt, "a value's size runs past the end of the file");
             }
             if (single == TypeUnicode && size % 2 != 0) {
@@ -373,7 +390,7 @@ private:
             }
             // Of several texts the first stands for the property.
             if (i == 0 && (single == TypeString8 || single == TypeUnicode)) {
-                keepText(property, single, file_.substr(sizeAt + 4, size));
+                keepText(property, single, window_.substr(sizeAt + 4 - start_, size));
             }
             at_ = sizeAt + 4 + size;
         }
@@ -423,11 +440,14 @@ private:
     }
 
     std::function<void(const Nk2ItemView&)> visit_;
-    std::string_view file_;
+    // The bytes at hand: those of the file from offset start_ on.
+    std::string_view window_;
+    std::size_t start_ = 0;
     bool last_ = false;
     bool headerRead_ = false;
     bool stopped_ = false;
     std::size_t at_ = 0;
+    std::optional<std::uint32_t> extra_; // the footer's extra-information size, once read
     ItemTexts texts_;
     Nk2Structure result_;
 };
@@ -438,12 +458,28 @@ Nk2ItemReader::Nk2ItemReader(std::function<void(const Nk2ItemView&)> visit)
 Nk2ItemReader::~Nk2ItemReader() = default;
 
 void Nk2ItemReader::readOn(std::string_view bytesSoFar) {
-    reader_->read(bytesSoFar, false);
+    reader_->read(bytesSoFar, 0, false);
 }
 
 Nk2Structure Nk2ItemReader::finish(std::string_view file) && {
-    reader_->read(file, true);
+    return std::move(*this).finish(file, 0);
+}
+
+void Nk2ItemReader::readOn(std::string_view window, std::size_t start) {
+    reader_->read(window, start, false);
+}
+
+Nk2Structure Nk2ItemReader::finish(std::string_view window, std::size_t start) && {
+    reader_->read(window, start, true);
     return std::move(*reader_).result();
+}
+
+std::size_t Nk2ItemReader::neededFrom() const {
+    return reader_->neededFrom();
+}
+
+bool Nk2ItemReader::stopped() const {
+    return reader_->stopped();
 }
 
 Nk2Structure readNk2Structure(std::string_view file) {

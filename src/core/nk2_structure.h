@@ -68,6 +68,16 @@ public:
     void readOn(std::string_view bytesSoFar);
     Nk2Structure finish(std::string_view file) &&;
 
+    // The same over a window of the file, so that a reading need not keep the whole file: the
+    // bytes from offset `start` on, reaching back at least to neededFrom() and on as far as the
+    // file has come (in finish, to its end).
+    void readOn(std::string_view window, std::size_t start);
+    Nk2Structure finish(std::string_view window, std::size_t start) &&;
+    // The offset of the first byte the reading still needs: where the item it waits for starts.
+    std::size_t neededFrom() const;
+    // Whether the reading ended at an inconsistency: no more bytes can change what it gives.
+    bool stopped() const;
+
 private:
     class Reader;
     std::unique_ptr<Reader> reader_;

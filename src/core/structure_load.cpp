@@ -207,13 +207,14 @@ StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptio
 }
 
 std::optional<AddressRow> structureRow(NamedAddress entry, long number) {
-    AddressRow row =
-        loadedRow(number, std::move(entry.name), std::move(entry.address), AddressForm::Utf8);
-    if (row.address.empty() && row.name.empty()) {
+    // The reader leaves no tab in these texts, so no cell moves: a NUL still ends one.
+    entry.name.resize(cutAtNul(entry.name).size());
+    entry.address.resize(cutAtNul(entry.address).size());
+    if (entry.address.empty() && entry.name.empty()) {
         return std::nullopt;
     }
-    row.type = typeText(entry.type);
-    return row;
+    return AddressRow{std::to_string(number), std::move(entry.name), std::move(entry.address),
+                      std::string(typeText(entry.type))};
 }
 
 void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {

@@ -46,6 +46,8 @@ public:
     // The addresses gathered so far and not taken yet, in file order; some of those read last
     // may wait for the next call.
     NamedAddresses takeSoFar();
+    // Whether takeSoFar has nothing to give (making an empty list costs memory).
+    bool noneSoFar() const { return addresses_.empty(); }
     NamedAddresses take() &&;
 
 private:

@@ -1,13 +1,16 @@
 #include "core/cp1252.h"
-#include "core/followed_structure.h"
 #include "core/headless_host.h"
+#include "core/streamed_structure.h"
 #include "core/structure_load.h"
 #include "nk2_generator.h"
 #include "support/load_options.h"
 #include "support/recording_host.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -253,38 +256,72 @@ TEST(StructureLoad, EachItemGetsOnlyItsOwnTexts) {
     EXPECT_EQ(missedAddressCount(file, kBoth, shown({"BÉ", "cut@x.org", "lone@x.org"})), 0u);
 }
 
-// A reading followed a step at a time may end on the whole file, on fewer bytes than the steps
-// saw (the file was cut meanwhile), or not at all: each gives what that file holds, the way a
-// reading of that file alone does.
-TEST(StructureLoad, AFollowedReadingGivesWhatTheBytesItEndsOnHold) {
-    const std::string file = nk2File({smtpEntry("Ann", "ann@x.org"), smtpEntry("Bo", "bo@x.org"),
-                                      smtpEntry("Cy", "ANN@x.org"), smtpEntry("Di", "di@x.org")});
-    const std::string cut = file.substr(0, file.size() / 2);
-    const auto addressesIn = [](const quillet::core::NamedAddresses& entries) {
-        Texts addresses;
-        for (const auto& entry : entries) {
-            addresses.push_back(entry.address);
-        }
-        return addresses;
-    };
-    const Texts inCut =
-        addressesIn(quillet::core::structureAddresses(readNk2Structure(cut), kBoth));
-    ASSERT_FALSE(inCut.empty());
-    ASSERT_LT(inCut.size(), 3u);
+// Read a block at a time, keeping only what the item being read needs, the layout gives what a
+// reading of the whole file gives, however the bytes come: one at a time, in odd sizes, whole;
+// with an item larger than a block, a damaged item, a large footer, bytes after the footer, a read
+// that fails, a file past the limit.
+TEST(StructureLoad, AStreamedReadingGivesWhatTheWholeFileHolds) {
+    std::vector<quillet::testdata::Nk2Entry> entries;
+    for (int i = 0; i < 300; ++i) {
+        entries.push_back(smtpEntry("Person " + std::to_string(i),
+                                    "p" + std::to_string(i % 250) + "@x.org", i % 2 == 0));
+    }
+    entries.push_back(smtpEntry(std::string(300000, 'N'), "long@x.org", true));
+    entries.push_back(exchangeEntry("Ex", "/o=X/cn=Recipients/cn=ex", "ex@x.org"));
+    const std::string file = nk2File(entries);
+    const std::string damaged = file.substr(0, file.size() * 3 / 4);
+    // After the last item: a large extra-information block, or bytes no footer accounts for.
+    const std::size_t footerAt = file.size() - 12;
+    const std::string extraBlock = file.substr(0, footerAt) + std::string("\xE0\x93\x04\x00", 4) +
+                                   std::string(300000, 'E') + file.substr(footerAt + 4);
+    const std::string trailing = file + std::string(300000, 'J');
     struct Case {
-        std::optional<std::string_view> endsOn;
-        Texts addresses;
+        std::string_view bytes;
+        std::size_t piece;                // the most one read gives
+        std::size_t failAfter = SIZE_MAX; // a read from here on fails
+        std::size_t limit = SIZE_MAX;
     };
     for (const Case& c :
-         {Case{file, {"ann@x.org", "bo@x.org", "di@x.org"}}, Case{cut, inCut}, Case{{}, {}}}) {
-        quillet::core::FollowedStructure followed(kBoth, file.size());
-        followed.readOn(std::string_view(file).substr(0, file.size() / 3));
-        followed.readOn(file);
-        const auto read = followed.finish(c.endsOn);
-        ASSERT_EQ(read.has_value(), c.endsOn.has_value());
-        if (read) {
-            EXPECT_EQ(addressesIn(read->addresses), c.addresses);
-            EXPECT_EQ(read->structure.complete, c.endsOn->size() == file.size());
+         {Case{file, 1}, Case{file, 4093}, Case{file, file.size()}, Case{damaged, 65536},
+          Case{file, 65536, 100000}, Case{file, 65536, SIZE_MAX, 200000}}) {
+        std::size_t at = 0;
+        const quillet::core::ReadSource source = [&](int, char* into, std::size_t size) {
+            if (at >= c.failAfter) {
+                errno = EIO;
+                return ssize_t{-1};
+            }
+            const std::size_t count = std::min({size, c.piece, c.bytes.size() - at});
+            std::copy_n(c.bytes.data() + at, count, into);
+            at += count;
+            return static_cast<ssize_t>(count);
+        };
+        Texts parts;
+        const auto read =
+            quillet::core::streamStructure(source, 0, c.limit, kBoth, c.bytes.size(),
+                                           [&parts](quillet::core::NamedAddresses part) {
+                                               for (const auto& entry : part) {
+                                                   parts.push_back(entry.address);
+                                               }
+                                           });
+        if (c.failAfter != SIZE_MAX || c.limit != SIZE_MAX) {
+            EXPECT_FALSE(read.ok);
+            EXPECT_EQ(read.reason, c.limit != SIZE_MAX ? quillet::core::tooLargeReason(c.limit)
+                                                       : std::strerror(EIO));
+            continue;
         }
+        ASSERT_TRUE(read.ok) << read.reason;
+        const auto whole = readNk2Structure(c.bytes);
+        EXPECT_EQ(read.structure.complete, whole.complete);
+        EXPECT_EQ(read.structure.itemsRead, whole.itemsRead);
+        EXPECT_EQ(read.structure.stoppedAt, whole.stoppedAt);
+        EXPECT_EQ(read.structure.problem, whole.problem);
+        Texts expected;
+        for (const auto& entry : quillet::core::structureAddresses(whole, kBoth)) {
+            expected.push_back(entry.address);
+        }
+        for (const auto& entry : read.addresses) {
+            parts.push_back(entry.address);
+        }
+        EXPECT_EQ(parts, expected) << c.piece;
     }
 }

@@ -1,0 +1,113 @@
+#include "core/streamed_structure.h"
+
+#include "core/os/input_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace quillet::core {
+namespace {
+
+// How much is read at a time: small enough to stay in the processor's cache while the items in
+// it are read.
+constexpr std::size_t kBlock = std::size_t{256} << 10;
+
+StreamedStructure failure(std::string reason) {
+    StreamedStructure result;
+    result.reason = std::move(reason);
+    return result;
+}
+
+// The bytes the reading still needs followed by those just read, in one block that grows only
+// for an item larger than it. Grown without being filled first, so that memory never read into
+// is never touched.
+class Window {
+public:
+    char* free() { return bytes_.get() + used_; }
+    std::size_t room() const { return size_ - used_; }
+    void filled(std::size_t count) { used_ += count; }
+    std::string_view view() const { return {bytes_.get(), used_}; }
+    std::size_t start() const { return start_; }
+
+    // Drops what comes before the file offset `needed`, and grows when what is left fills it.
+    void keepFrom(std::size_t needed) {
+        const std::size_t drop = needed - start_;
+        std::memmove(bytes_.get(), bytes_.get() + drop, used_ - drop);
+        used_ -= drop;
+        start_ = needed;
+        if (used_ == size_) {
+            const std::size_t size = size_ + size_ / 2;
+            auto bytes = std::make_unique_for_overwrite<char[]>(size);
+            std::memcpy(bytes.get(), bytes_.get(), used_);
+            bytes_ = std::move(bytes);
+            size_ = size;
+        }
+    }
+
+private:
+    std::size_t size_ = kBlock;
+    std::unique_ptr<char[]> bytes_ = std::make_unique_for_overwrite<char[]>(kBlock);
+    std::size_t used_ = 0;
+    std::size_t start_ = 0; // the file offset of the first byte kept
+};
+
+} // namespace
+
+StreamedStructure streamStructure(const ReadSource& source, int descriptor, std::size_t limit,
+                                  const LoadOptions& options, std::size_t sizeHint,
+                                  const AddressPartTaker& take) {
+    try {
+        StructureAddresses addresses(options, sizeHint);
+        Nk2ItemReader reader([&addresses](const Nk2ItemView& item) { addresses.add(item); });
+        Window window;
+        std::size_t total = 0;
+        while (!reader.stopped()) {
+            if (window.room() == 0) {
+                window.keepFrom(reader.neededFrom());
+            }
+            const ssize_t got = readSome(source, descriptor, window.free(), window.room());
+            if (got < 0) {
+                return failure(std::strerror(errno != 0 ? errno : EIO));
+            }
+            if (got == 0) {
+                break;
+            }
+            window.filled(static_cast<std::size_t>(got));
+            total += static_cast<std::size_t>(got);
+            if (total > limit) {
+                return failure(tooLargeReason(limit));
+            }
+            reader.readOn(window.view(), window.start());
+            if (take && !addresses.noneSoFar()) {
+                take(addresses.takeSoFar());
+            }
+        }
+        StreamedStructure result;
+        result.structure = std::move(reader).finish(window.view(), window.start());
+        result.addresses = std::move(addresses).take();
+        result.ok = true;
+        return result;
+    } catch (const std::bad_alloc&) {
+        return failure("Not enough memory to read the file");
+    }
+}
+
+StreamedStructure streamStructureFile(const std::string& path, std::size_t limit,
+                                      const LoadOptions& options, const ReadSource& source,
+                                      const AddressPartTaker& take) {
+    const os::InputFile file(path);
+    if (!file.problem().empty()) {
+        return failure(file.problem());
+    }
+    if (file.size() > limit) {
+        return failure(tooLargeReason(limit));
+    }
+    StreamedStructure result = streamStructure(source, file.descriptor(), limit, options,
+                                               static_cast<std::size_t>(file.size()), take);
+    result.identity = file.identity();
+    return result;
+}
+
+} // namespace quillet::core
