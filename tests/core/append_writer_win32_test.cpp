@@ -204,8 +204,9 @@ class KilledExport : public ::testing::TestWithParam<Killed> {};
 } // namespace
 
 // A kill while the export's bytes are written leaves the file as it was (a file the export
-// created stays, empty) and a temporary file, which the next export removes. A limit past the
-// export's size kills only a writer that writes its bytes a second time, in place.
+// created stays, empty) and a temporary file, which the next export removes; that one writes the
+// header only if the file is empty. A limit past the export's size kills only a writer that
+// writes its bytes a second time, in place.
 TEST_P(KilledExport, LeavesTheFileWholeAndTheNextExportTidiesUp) {
     const Scratch scratch;
     const Killed killed = GetParam();
@@ -303,19 +304,6 @@ TEST(AppendToFileWin32, WriteFailingPartWayLeavesTheFileAsItWas) {
             EXPECT_EQ(scratch.names(), only) << limit;
             fs::remove(path);
         }
-    }
-}
-
-TEST(AppendToFileWin32, HeaderGoesOnlyIntoANewOrEmptyFile) {
-    const Scratch scratch;
-    const std::vector<std::pair<std::optional<std::string_view>, std::string>> cases = {
-        {std::nullopt, "H\r\nr\r\n"}, {"", "H\r\nr\r\n"}, {kOld, "old line\r\nr\r\n"}};
-    for (const auto& [before, after] : cases) {
-        const std::string path =
-            before ? scratch.fileWith("out.csv", *before) : scratch.pathOf("out.csv");
-        EXPECT_EQ(appendToFile(path, {kHeader, "r\r\n"}), std::nullopt);
-        EXPECT_EQ(contentOf(path), after);
-        fs::remove(path);
     }
 }
 
