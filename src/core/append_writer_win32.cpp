@@ -1,24 +1,28 @@
 #include "core/append_writer.h"
 
+#include "core/os/export_turn_win32.h"
 #include "core/os/wide_text_win32.h"
 #include "core/signal_shield.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstddef>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
-// The Windows side of the appending writer. The same promises as on POSIX systems: an exclusive
-// lock (LockFileEx) serialises exports; the old bytes and the new ones go to a temporary file
-// in the same folder, flushed (FlushFileBuffers) and moved over the target with write-through,
-// so the name leads to the old bytes or to the old bytes plus the whole export. Where the move
-// cannot be done (a file with more than one hard link, a target another program holds open),
-// the export is appended in place under the lock and cut back on any failure.
+// The Windows side of the appending writer. The same promises as on POSIX systems: exports into
+// one file take turns (a named mutex, os::ExportTurn, which needs no file open); the old bytes
+// and the new ones go to a temporary file in the same folder, flushed (FlushFileBuffers), and
+// once both files are closed it is moved over the target with write-through (MoveFileExW), so
+// the name leads to the old bytes or to the old bytes plus the whole export. Windows cannot
+// replace a name that is open, so nothing of this export holds the target then, and other
+// exports wait for their turn without opening it. While its old bytes are copied the target is
+// also locked (LockFileEx) against other writers. Where the move cannot be done (a file with
+// more than one hard link, a target another program holds open), the export is appended in place
+// and cut back on any failure.
 namespace quillet::core {
 namespace {
 
@@ -26,6 +30,8 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kCopyChunk = std::size_t{1} << 20;
 constexpr std::size_t kLongestTargetName = 200;
+// Others may read, and the file may be replaced or removed while it is open.
+constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 HANDLE handleOf(int descriptor) {
     return LongToHandle(descriptor);
@@ -82,7 +88,7 @@ std::string lastReason() {
     return os::reasonForError(GetLastError());
 }
 
-// The export's file, open and, when it is a file on disk, locked.
+// The export's file, open and, when it is a file on disk, locked; closed for the move over it.
 struct Target {
     Handle handle;
     BY_HANDLE_FILE_INFORMATION information{};
@@ -109,33 +115,24 @@ std::optional<std::string> refusalFor(DWORD type) {
     return std::nullopt;
 }
 
-// The path the open file has now, symbolic links followed; empty when Windows cannot say.
-std::wstring finalPathOf(HANDLE handle) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()), 0);
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length);
-    }
-}
-
 FileIdentity identityAt(const std::wstring& path) {
-    const Handle probe(CreateFileW(path.c_str(), 0,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const Handle probe(CreateFileW(path.c_str(), 0, kShared, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION information{};
     if (!probe.valid() || GetFileInformationByHandle(probe.get(), &information) == 0) {
         return {};
     }
     return {information.dwVolumeSerialNumber,
             (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+// Locks the whole file against other writers while its old bytes are copied (exports of older
+// versions took this lock as their turn), waiting for any lock held, and measures it.
+bool lockAndMeasure(Target& target) {
+    OVERLAPPED whole{};
+    return LockFileEx(target.handle.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD,
+                      &whole) != 0 &&
+           GetFileInformationByHandle(target.handle.get(), &target.information) != 0;
 }
 
 // Opens the file at path (creating it when absent) and locks it whole; the path may be moved
@@ -152,9 +149,7 @@ std::optional<std::string> openLocked(const std::wstring& path, Target& target) 
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
             return std::generic_category().message(EACCES);
         }
-        // Others may read, and the file may be replaced or removed while it is open. A file
-        // this call makes can be removed through its handle, under the lock, if the export fails.
-        constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+        // A file this call makes can be removed through its handle if the export fails.
         target.handle.reset(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
                                         kShared, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                         nullptr));
@@ -174,24 +169,71 @@ std::optional<std::string> openLocked(const std::wstring& path, Target& target) 
         if (target.type == FILE_TYPE_CHAR) {
             return std::nullopt;
         }
-        OVERLAPPED whole{};
-        if (LockFileEx(target.handle.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD,
-                       &whole) == 0) {
-            return lastReason();
-        }
-        if (GetFileInformationByHandle(target.handle.get(), &target.information) == 0) {
+        if (!lockAndMeasure(target)) {
             return lastReason();
         }
         // A path this user cannot look at without opening the file is taken as it is.
         const FileIdentity now = identityAt(path);
         if (now == FileIdentity{} || now == target.identity()) {
-            target.path = finalPathOf(target.handle.get());
+            target.path = os::finalPathOf(target.handle.get());
             if (target.path.empty()) {
                 target.path = path;
             }
             return std::nullopt;
         }
     }
+}
+
+// Removes the file this export created, in its turn, once its handle closes.
+void removeCreated(const Target& target) {
+    FILE_DISPOSITION_INFO remove{TRUE};
+    SetFileInformationByHandle(target.handle.get(), FileDispositionInfo, &remove, sizeof(remove));
+}
+
+// Takes this export's turn at the file at path, then opens and locks the file. The turn is named
+// before the file is opened; when the file turns out to have another final path (a symbolic
+// link, a name the system spells otherwise), the turn is taken again under that path, once.
+std::optional<std::string> openInTurn(const std::wstring& path, os::ExportTurn& turn,
+                                      Target& target) {
+    std::wstring lookup = path;
+    for (int round = 0;; ++round) {
+        const std::wstring name = os::turnNameFor(lookup);
+        if (auto failure = turn.take(name)) {
+            return failure;
+        }
+        if (auto failure = openLocked(lookup, target)) {
+            return failure;
+        }
+        if (target.type == FILE_TYPE_CHAR || round > 0 || os::turnNameOf(target.path) == name) {
+            return std::nullopt;
+        }
+        // Not this turn's file: a file made through the link is made again in the right turn.
+        if (target.created) {
+            removeCreated(target);
+        }
+        lookup = target.path;
+        target.handle.reset();
+    }
+}
+
+// Opens the file again after the move over it could not be made, still in this export's turn,
+// and makes sure it is the file whose length was measured; only that one is this export's to
+// remove if it created it.
+std::optional<std::string> reopen(Target& target) {
+    const FileIdentity identity = target.identity();
+    const std::uint64_t size = target.size();
+    const bool created = std::exchange(target.created, false);
+    const DWORD access = GENERIC_READ | GENERIC_WRITE | (created ? DELETE : 0);
+    target.handle.reset(CreateFileW(target.path.c_str(), access, kShared, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!target.handle.valid() || !lockAndMeasure(target)) {
+        return lastReason();
+    }
+    if (target.identity() != identity || target.size() != size) {
+        return "another program changed the file during the export";
+    }
+    target.created = created;
+    return std::nullopt;
 }
 
 // The bytes this export adds: the header only to an empty file.
@@ -285,31 +327,8 @@ struct TemporaryPlace {
     }
 };
 
-// Gives the open file `from` the name `to`, replacing the file there even while it is open (as
-// the lock holds it), in one step as rename(2) does: Windows 10 and later on NTFS. The name
-// reaches the disk with the file system's journal.
-bool renameOver(HANDLE from, const std::wstring& to) {
-    // The system's own form of the full path: "\\?\C:\..." as "\??\C:\...".
-    std::wstring full(GetFullPathNameW(to.c_str(), 0, nullptr, nullptr), L'\0');
-    full.resize(
-        GetFullPathNameW(to.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-    if (full.starts_with(LR"(\\?\)")) {
-        full.erase(0, 4);
-    }
-    const std::wstring name = LR"(\??\)" + full;
-    const std::size_t nameBytes = name.size() * sizeof(wchar_t);
-    std::vector<std::byte> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
-    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    rename->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
-    rename->RootDirectory = nullptr;
-    rename->FileNameLength = static_cast<DWORD>(nameBytes);
-    std::memcpy(static_cast<void*>(rename->FileName), name.data(), nameBytes);
-    return SetFileInformationByHandle(from, FileRenameInfoEx, rename,
-                                      static_cast<DWORD>(buffer.size())) != 0;
-}
-
-// The old bytes and the new ones into a temporary file beside the target, renamed over it.
-Outcome replaceWithAppended(const Target& target, const NewBytes& bytes, std::string& reason) {
+// The old bytes and the new ones into a temporary file beside the target, moved over it.
+Outcome replaceWithAppended(Target& target, const NewBytes& bytes, std::string& reason) {
     if (fs::path(target.path).filename().wstring().size() > kLongestTargetName) {
         return Outcome::NotPossible;
     }
@@ -335,10 +354,12 @@ Outcome replaceWithAppended(const Target& target, const NewBytes& bytes, std::st
     }
     // Hidden, archive and the like stay as they were.
     SetFileAttributesW(temporaryName.c_str(), target.information.dwFileAttributes);
-    if (!renameOver(temporary.get(), target.path)) {
-        // Older systems and other file systems cannot replace a name that is open (this
-        // export's own lock holds it): the export goes in place instead.
-        temporary.reset();
+    temporary.reset();
+    target.handle.reset();
+    // Write-through: the new name is on disk when the call returns.
+    if (MoveFileExW(temporaryName.c_str(), target.path.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        // Another program holds the target (or the new file) open: the export goes in place.
         DeleteFileW(temporaryName.c_str());
         return Outcome::NotPossible;
     }
@@ -366,7 +387,7 @@ std::optional<std::string> appendInPlace(const Target& target, const NewBytes& b
     return failure;
 }
 
-std::optional<std::string> appendLocked(const Target& target, const NewBytes& bytes) {
+std::optional<std::string> appendLocked(Target& target, const NewBytes& bytes) {
     if (target.type == FILE_TYPE_CHAR) {
         // A device such as NUL takes the bytes as they come; there is nothing to undo.
         return bytes.writeTo(target.handle.descriptor());
@@ -383,6 +404,11 @@ std::optional<std::string> appendLocked(const Target& target, const NewBytes& by
             return reason;
         case Outcome::NotPossible:
             break;
+        }
+    }
+    if (!target.handle.valid()) {
+        if (auto failure = reopen(target)) {
+            return failure;
         }
     }
     return appendInPlace(target, bytes);
@@ -404,8 +430,9 @@ std::optional<std::string> appendToFile(const std::string& path, const AppendReq
         return "No file name given";
     }
     const SignalShield shield;
+    os::ExportTurn turn;
     Target target;
-    auto failure = openLocked(os::wideText(path), target);
+    auto failure = openInTurn(os::wideText(path), turn, target);
     if (!failure && target.type == FILE_TYPE_DISK) {
         const auto identity = target.identity();
         if (std::find(request.inputs.begin(), request.inputs.end(), identity) !=
@@ -418,11 +445,9 @@ std::optional<std::string> appendToFile(const std::string& path, const AppendReq
                              request.records, write};
         failure = appendLocked(target, bytes);
     }
-    // Still under the lock: the file this call made goes once the handle closes.
+    // Still in this export's turn, which ends after the target closes.
     if (failure && target.created && target.handle.valid()) {
-        FILE_DISPOSITION_INFO remove{TRUE};
-        SetFileInformationByHandle(target.handle.get(), FileDispositionInfo, &remove,
-                                   sizeof(remove));
+        removeCreated(target);
     }
     return failure;
 }
