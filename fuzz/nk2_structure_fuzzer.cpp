@@ -54,11 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             at += count;
             return static_cast<ssize_t>(count);
         },
-        0, size, {}, size);
+        0, size, {});
+    std::size_t kept = 0;
+    FirstAddresses(0).keepNew(streamed.rest,
+                              [&kept](std::string_view, std::string_view, AddressType) { ++kept; });
     if (!streamed.ok || streamed.structure.itemsRead != read.itemsRead ||
         streamed.structure.stoppedAt != read.stoppedAt ||
-        streamed.structure.problem != read.problem ||
-        streamed.addresses.size() != structureAddresses(read, {}).size()) {
+        streamed.structure.problem != read.problem || kept != structureAddresses(read, {}).size()) {
         __builtin_trap();
     }
     return 0;

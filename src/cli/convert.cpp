@@ -94,14 +94,42 @@ std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& opti
     return added;
 }
 
-// Makes the grid rows of the addresses, numbered on after `before` rows and those in `rows`.
-void addRows(core::NamedAddresses& addresses, long before, core::AddressRows& rows) {
-    for (core::NamedAddress& entry : addresses) {
-        const long number = before + static_cast<long>(rows.size()) + 1L;
-        if (std::optional<core::AddressRow> row = core::structureRow(std::move(entry), number)) {
-            rows.push_back(std::move(*row));
-        }
+// The rows of the addresses a layout gives, one per distinct address, numbered on after those
+// there were.
+class LayoutRows {
+public:
+    LayoutRows(long before, std::size_t fileSize)
+        : before_(before), first_(core::expectedAddresses(fileSize)) {
+        // A real cache gives a row every few hundred bytes: room made up front spares the rows
+        // from moving as they grow, and the room not used is never touched. Past the size of
+        // any real cache, they grow as they come.
+        constexpr std::size_t kRealCacheSize = std::size_t{64} << 20;
+        rows_.reserve(std::min(fileSize, kRealCacheSize) / 200);
     }
+
+    void add(const core::AddressPart& part) {
+        first_.keepNew(
+            part, [this](std::string_view name, std::string_view address, core::AddressType type) {
+                const long number = before_ + static_cast<long>(rows_.size()) + 1L;
+                if (std::optional<core::AddressRow> row =
+                        core::structureRow(name, address, type, number)) {
+                    rows_.push_back(std::move(*row));
+                }
+            });
+    }
+    core::AddressRows take() && { return std::move(rows_); }
+
+private:
+    long before_;
+    core::FirstAddresses first_;
+    core::AddressRows rows_;
+};
+
+// The size the system reports for the file at path, only a hint; 0 when it reports none.
+std::size_t fileSizeOf(const std::string& path) {
+    std::error_code unknown;
+    const auto size = std::filesystem::file_size(std::u8string(path.begin(), path.end()), unknown);
+    return unknown ? 0 : static_cast<std::size_t>(size);
 }
 
 // A reading of standard input's bytes, already in memory, as if from a file.
@@ -136,21 +164,19 @@ bool loadByLayout(const std::string& path, const ConvertOptions& options,
                                              give);
         }
         std::string_view rest = whole.bytes;
-        return core::streamStructure(memorySource(rest), 0, whole.bytes.size(), options.load,
-                                     whole.bytes.size(), give);
+        return core::streamStructure(memorySource(rest), 0, whole.bytes.size(), options.load, give);
     });
     const std::size_t first = loaded.rows().size();
-    const long before = loaded.rowCount();
-    core::AddressRows rows;
+    LayoutRows rows(loaded.rowCount(), path == "-" ? whole.bytes.size() : fileSizeOf(path));
     core::StreamedStructure read =
-        layout.result([&rows, before](core::NamedAddresses part) { addRows(part, before, rows); });
+        layout.result([&rows](const core::AddressPart& part) { rows.add(part); });
     if (!read.ok) {
         problem(err) << core::couldNotOpenText(path, read.reason) << "\n";
         return false;
     }
     inputs.push_back(path == "-" ? whole.identity : read.identity);
-    addRows(read.addresses, before, rows);
-    loaded.appendRows(std::move(rows));
+    rows.add(read.rest);
+    loaded.appendRows(std::move(rows).take());
     if (read.structure.leftOutTooLong > 0) {
         warning(err) << path << ": " << read.structure.leftOutTooLong
                      << " entries with an address longer than " << core::kStructureTextLimit
@@ -197,13 +223,9 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
                    : std::nullopt;
     }
     core::FileBytes file; // outlives the count's reading of it
-    std::error_code unknown;
-    const auto size =
-        path == "-" ? 0
-                    : std::filesystem::file_size(std::u8string(path.begin(), path.end()), unknown);
     // A second thread reads the layout as the bytes come in, to count what the scan missed.
-    auto structure = std::make_unique<StructureCount>(options.load,
-                                                      unknown ? 0 : static_cast<std::size_t>(size));
+    auto structure =
+        std::make_unique<StructureCount>(options.load, path == "-" ? 0 : fileSizeOf(path));
     file = readInput(path, reading, &structure->follower());
     if (!file.ok) {
         problem(err) << core::couldNotOpenText(path, file.reason) << "\n";

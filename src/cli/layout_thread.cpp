@@ -12,7 +12,7 @@ LayoutThread::LayoutThread(Reading reading)
               LayoutThread* thread;
               ~Finished() { thread->finished(); }
           } finished{this};
-          return reading_([this](core::NamedAddresses part) { give(std::move(part)); });
+          return reading_([this](core::AddressPart part) { give(std::move(part)); });
       })) {}
 
 core::StreamedStructure LayoutThread::result(const core::AddressPartTaker& take) {
@@ -25,7 +25,7 @@ core::StreamedStructure LayoutThread::result(const core::AddressPartTaker& take)
         if (parts_.empty()) {
             break;
         }
-        core::NamedAddresses part = std::move(parts_.front());
+        core::AddressPart part = std::move(parts_.front());
         parts_.pop_front();
         lock.unlock();
         take(std::move(part));
@@ -33,7 +33,7 @@ core::StreamedStructure LayoutThread::result(const core::AddressPartTaker& take)
     return result_.get();
 }
 
-void LayoutThread::give(core::NamedAddresses part) {
+void LayoutThread::give(core::AddressPart part) {
     {
         const std::lock_guard lock(mutex_);
         parts_.push_back(std::move(part));

@@ -27,13 +27,13 @@ public:
     core::StreamedStructure result(const core::AddressPartTaker& take);
 
 private:
-    void give(core::NamedAddresses part);
+    void give(core::AddressPart part);
     void finished();
 
     Reading reading_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<core::NamedAddresses> parts_;
+    std::deque<core::AddressPart> parts_;
     bool finished_ = false;
     std::future<core::StreamedStructure> result_; // last, so that it is waited for first
 };

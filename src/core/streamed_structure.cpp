@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <utility>
 
 namespace quillet::core {
 namespace {
@@ -56,11 +57,11 @@ private:
 } // namespace
 
 StreamedStructure streamStructure(const ReadSource& source, int descriptor, std::size_t limit,
-                                  const LoadOptions& options, std::size_t sizeHint,
-                                  const AddressPartTaker& take) {
+                                  const LoadOptions& options, const AddressPartTaker& take) {
     try {
-        StructureAddresses addresses(options, sizeHint);
-        Nk2ItemReader reader([&addresses](const Nk2ItemView& item) { addresses.add(item); });
+        AddressPart part;
+        Nk2ItemReader reader(
+            [&part, &options](const Nk2ItemView& item) { addAddresses(item, options, part); });
         Window window;
         std::size_t total = 0;
         while (!reader.stopped()) {
@@ -80,13 +81,13 @@ StreamedStructure streamStructure(const ReadSource& source, int descriptor, std:
                 return failure(tooLargeReason(limit));
             }
             reader.readOn(window.view(), window.start());
-            if (take && !addresses.noneSoFar()) {
-                take(addresses.takeSoFar());
+            if (take && !part.empty()) {
+                take(std::exchange(part, {}));
             }
         }
         StreamedStructure result;
         result.structure = std::move(reader).finish(window.view(), window.start());
-        result.addresses = std::move(addresses).take();
+        result.rest = std::move(part);
         result.ok = true;
         return result;
     } catch (const std::bad_alloc&) {
@@ -104,8 +105,7 @@ StreamedStructure streamStructureFile(const std::string& path, std::size_t limit
     if (file.size() > limit) {
         return failure(tooLargeReason(limit));
     }
-    StreamedStructure result = streamStructure(source, file.descriptor(), limit, options,
-                                               static_cast<std::size_t>(file.size()), take);
+    StreamedStructure result = streamStructure(source, file.descriptor(), limit, options, take);
     result.identity = file.identity();
     return result;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/address_parts.h"
 #include "core/file_bytes.h"
 #include "core/file_identity.h"
 #include "core/nk2_load.h"
-#include "core/structure_load.h"
+#include "core/nk2_structure.h"
 
 #include <cstddef>
 #include <functional>
@@ -14,23 +15,24 @@
 // read while they are still in the processor's cache.
 namespace quillet::core {
 
-// Takes the addresses found so far, in file order, so that rows can be made of them meanwhile.
-using AddressPartTaker = std::function<void(NamedAddresses part)>;
+// Takes the addresses found since the last part, in file order and duplicates included, so that
+// rows can be made of them meanwhile.
+using AddressPartTaker = std::function<void(AddressPart part)>;
 
 struct StreamedStructure {
     bool ok = false;
     std::string reason; // why the bytes could not be read, when !ok
     Nk2Structure structure;
-    NamedAddresses addresses; // those not handed over in parts
-    FileIdentity identity{};  // of the file read, when ok
+    AddressPart rest;        // the addresses not handed over in parts
+    FileIdentity identity{}; // of the file read, when ok
 };
 
 // Reads the descriptor through source to its end, at most `limit` bytes ("File too large: ..."
-// past them), and gives what readStructureAddresses gives for the bytes read. Each part goes to
-// take as it is found, when take is given.
+// past them), and gives the reading of the bytes read with every address of the chosen types its
+// items hold (FirstAddresses keeps one of each). Each part goes to take as it is found, when take
+// is given.
 StreamedStructure streamStructure(const ReadSource& source, int descriptor, std::size_t limit,
-                                  const LoadOptions& options, std::size_t sizeHint,
-                                  const AddressPartTaker& take = {});
+                                  const LoadOptions& options, const AddressPartTaker& take = {});
 
 // The same for the file at path, opened as readFileBytes opens it.
 StreamedStructure streamStructureFile(const std::string& path, std::size_t limit,

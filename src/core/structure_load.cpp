@@ -12,22 +12,6 @@ namespace quillet::core {
 
 namespace {
 
-// Calls add(name, address, type) for each of an item's addresses of the chosen types, in the
-// order the grid takes them, empty ones included.
-template <typename Add>
-void forEachAddress(const Nk2ItemView& item, const LoadOptions& options, Add add) {
-    if (item.type == AddressType::Exchange) {
-        if (options.exchange) {
-            add(item.displayName, item.address, AddressType::Exchange);
-        }
-        if (options.smtp) {
-            add(item.displayName, item.smtpAddress, AddressType::Smtp);
-        }
-    } else if (options.smtp) {
-        add(item.displayName, item.address, AddressType::Smtp);
-    }
-}
-
 // Whether the grid's address cell for this row is the whole address: no NUL cuts it, no tab
 // splits it and no tab in the name moves another text into it.
 bool cellIsWholeAddress(std::string_view name, std::string_view address) {
@@ -43,21 +27,10 @@ std::string_view typeText(AddressType type) {
 }
 
 StructureAddresses::StructureAddresses(const LoadOptions& options, std::size_t fileSize)
-    // A real cache holds an address every few hundred bytes: sized up front, the keys are
-    // never moved; the cap keeps a huge file of junk from reserving much it will not use.
-    : options_(options), seen_(std::min(fileSize / 400, std::size_t{1} << 20)) {}
+    : options_(options), first_(expectedAddresses(fileSize)) {}
 
 void StructureAddresses::add(const Nk2ItemView& item) {
-    forEachAddress(item, options_,
-                   [this](std::string_view name, std::string_view address, AddressType type) {
-                       if (address.empty()) {
-                           return;
-                       }
-                       addressKey(address, key_);
-                       waitingKeys_ += key_;
-                       keyEnds_.push_back(waitingKeys_.size());
-                       waiting_.push_back({std::string(name), std::string(address), type});
-                   });
+    addAddresses(item, options_, waiting_);
     constexpr std::size_t kLookedUpTogether = 64;
     if (waiting_.size() >= kLookedUpTogether) {
         settle();
@@ -65,23 +38,11 @@ void StructureAddresses::add(const Nk2ItemView& item) {
 }
 
 void StructureAddresses::settle() {
-    keys_.clear();
-    std::size_t start = 0;
-    for (const std::size_t end : keyEnds_) {
-        keys_.push_back(std::string_view(waitingKeys_).substr(start, end - start));
-        start = end;
-    }
-    seen_.insert(keys_, newOnes_);
-    for (const std::size_t i : newOnes_) {
-        addresses_.push_back(std::move(waiting_[i]));
-    }
+    first_.keepNew(waiting_,
+                   [this](std::string_view name, std::string_view address, AddressType type) {
+                       addresses_.push_back({std::string(name), std::string(address), type});
+                   });
     waiting_.clear();
-    waitingKeys_.clear();
-    keyEnds_.clear();
-}
-
-NamedAddresses StructureAddresses::takeSoFar() {
-    return std::exchange(addresses_, {});
 }
 
 NamedAddresses StructureAddresses::take() && {
@@ -215,6 +176,12 @@ std::optional<AddressRow> structureRow(NamedAddress entry, long number) {
     }
     return AddressRow{std::to_string(number), std::move(entry.name), std::move(entry.address),
                       std::string(typeText(entry.type))};
+}
+
+std::optional<AddressRow> structureRow(std::string_view name, std::string_view address,
+                                       AddressType type, long number) {
+    return structureRow(
+        NamedAddress{std::string(cutAtNul(name)), std::string(cutAtNul(address)), type}, number);
 }
 
 void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {

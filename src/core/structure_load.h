@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/address_parts.h"
 #include "core/address_row.h"
-#include "core/key_set.h"
 #include "core/loader_host.h"
 #include "core/nk2_load.h"
 #include "core/nk2_structure.h"
@@ -43,26 +43,15 @@ public:
     StructureAddresses& operator=(const StructureAddresses&) = delete;
 
     void add(const Nk2ItemView& item);
-    // The addresses gathered so far and not taken yet, in file order; some of those read last
-    // may wait for the next call.
-    NamedAddresses takeSoFar();
-    // Whether takeSoFar has nothing to give (making an empty list costs memory).
-    bool noneSoFar() const { return addresses_.empty(); }
     NamedAddresses take() &&;
 
 private:
-    // Looks up the waiting addresses' keys all at once and keeps those new.
+    // Keeps the new ones of the waiting addresses, looked up together.
     void settle();
 
     LoadOptions options_;
-    KeySet seen_; // the keys of the addresses gathered
-    std::string key_;
-    // Addresses waiting to be looked up, with their keys one after the other.
-    std::vector<NamedAddress> waiting_;
-    std::string waitingKeys_;
-    std::vector<std::size_t> keyEnds_;
-    std::vector<std::string_view> keys_;
-    std::vector<std::size_t> newOnes_;
+    AddressPart waiting_;
+    FirstAddresses first_;
     NamedAddresses addresses_;
 };
 
@@ -136,6 +125,8 @@ StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptio
 // The grid row of one address the structure gave, with its number; nothing when it would show
 // nothing.
 std::optional<AddressRow> structureRow(NamedAddress entry, long number);
+std::optional<AddressRow> structureRow(std::string_view name, std::string_view address,
+                                       AddressType type, long number);
 
 // Appends them through the host as the closing step of Browse does (same banners, numbering on
 // from the rows there are), a batch at a time.

@@ -296,13 +296,12 @@ TEST(StructureLoad, AStreamedReadingGivesWhatTheWholeFileHolds) {
             return static_cast<ssize_t>(count);
         };
         Texts parts;
-        const auto read =
-            quillet::core::streamStructure(source, 0, c.limit, kBoth, c.bytes.size(),
-                                           [&parts](quillet::core::NamedAddresses part) {
-                                               for (const auto& entry : part) {
-                                                   parts.push_back(entry.address);
-                                               }
-                                           });
+        quillet::core::FirstAddresses first(0);
+        const auto keep = [&parts](std::string_view, std::string_view address,
+                                   quillet::core::AddressType) { parts.emplace_back(address); };
+        const auto read = quillet::core::streamStructure(
+            source, 0, c.limit, kBoth,
+            [&](const quillet::core::AddressPart& part) { first.keepNew(part, keep); });
         if (c.failAfter != SIZE_MAX || c.limit != SIZE_MAX) {
             EXPECT_FALSE(read.ok);
             EXPECT_EQ(read.reason, c.limit != SIZE_MAX ? quillet::core::tooLargeReason(c.limit)
@@ -319,9 +318,7 @@ TEST(StructureLoad, AStreamedReadingGivesWhatTheWholeFileHolds) {
         for (const auto& entry : quillet::core::structureAddresses(whole, kBoth)) {
             expected.push_back(entry.address);
         }
-        for (const auto& entry : read.addresses) {
-            parts.push_back(entry.address);
-        }
+        first.keepNew(read.rest, keep);
         EXPECT_EQ(parts, expected) << c.piece;
     }
 }
