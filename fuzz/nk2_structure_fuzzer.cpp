@@ -55,9 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return static_cast<ssize_t>(count);
         },
         0, size, {});
-    std::size_t kept = 0;
-    FirstAddresses(0).keepNew(streamed.rest,
-                              [&kept](std::string_view, std::string_view, AddressType) { ++kept; });
+    const std::size_t kept = FirstAddresses(0).newIn(streamed.rest).size();
     if (!streamed.ok || streamed.structure.itemsRead != read.itemsRead ||
         streamed.structure.stoppedAt != read.stoppedAt ||
         streamed.structure.problem != read.problem || kept != structureAddresses(read, {}).size()) {

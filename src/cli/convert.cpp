@@ -108,14 +108,13 @@ public:
     }
 
     void add(const core::AddressPart& part) {
-        first_.keepNew(
-            part, [this](std::string_view name, std::string_view address, core::AddressType type) {
-                const long number = before_ + static_cast<long>(rows_.size()) + 1L;
-                if (std::optional<core::AddressRow> row =
-                        core::structureRow(name, address, type, number)) {
-                    rows_.push_back(std::move(*row));
-                }
-            });
+        for (const std::size_t i : first_.newIn(part)) {
+            const long number = before_ + static_cast<long>(rows_.size()) + 1L;
+            if (std::optional<core::AddressRow> row =
+                    core::structureRow(part.name(i), part.address(i), part.type(i), number)) {
+                rows_.push_back(std::move(*row));
+            }
+        }
     }
     core::AddressRows take() && { return std::move(rows_); }
 

@@ -11,12 +11,18 @@ void AddressPart::add(std::string_view name, std::string_view address, AddressTy
     texts_.append(name);
     const std::size_t addressStart = texts_.size();
     texts_.append(address);
-    entries_.push_back({nameStart, addressStart, texts_.size(), type});
+    const std::size_t keyStart = keys_.size();
+    addressKey(address, key_);
+    keys_.append(key_);
+    entries_.push_back({nameStart, addressStart, texts_.size(), keyStart, type});
+    hashes_.push_back(KeySet::hashOf(key_));
 }
 
 void AddressPart::clear() {
     texts_.clear();
+    keys_.clear();
     entries_.clear();
+    hashes_.clear();
 }
 
 std::string_view AddressPart::name(std::size_t i) const {
@@ -27,6 +33,11 @@ std::string_view AddressPart::name(std::size_t i) const {
 std::string_view AddressPart::address(std::size_t i) const {
     const Entry& entry = entries_[i];
     return std::string_view(texts_).substr(entry.addressStart, entry.end - entry.addressStart);
+}
+
+std::string_view AddressPart::key(std::size_t i) const {
+    const std::size_t end = i + 1 < entries_.size() ? entries_[i + 1].keyStart : keys_.size();
+    return std::string_view(keys_).substr(entries_[i].keyStart, end - entries_[i].keyStart);
 }
 
 void addAddresses(const Nk2ItemView& item, const LoadOptions& options, AddressPart& part) {
@@ -40,24 +51,13 @@ void addAddresses(const Nk2ItemView& item, const LoadOptions& options, AddressPa
 
 FirstAddresses::FirstAddresses(std::size_t expected) : seen_(expected) {}
 
-void FirstAddresses::keepNew(const AddressPart& part, const Keep& keep) {
-    keyTexts_.clear();
-    keyEnds_.clear();
-    for (std::size_t i = 0; i < part.size(); ++i) {
-        addressKey(part.address(i), key_);
-        keyTexts_ += key_;
-        keyEnds_.push_back(keyTexts_.size());
-    }
+const std::vector<std::size_t>& FirstAddresses::newIn(const AddressPart& part) {
     keys_.clear();
-    std::size_t start = 0;
-    for (const std::size_t end : keyEnds_) {
-        keys_.push_back(std::string_view(keyTexts_).substr(start, end - start));
-        start = end;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        keys_.push_back(part.key(i));
     }
-    seen_.insert(keys_, newOnes_);
-    for (const std::size_t i : newOnes_) {
-        keep(part.name(i), part.address(i), part.type(i));
-    }
+    seen_.insert(keys_, part.hashes(), newOnes_);
+    return newOnes_;
 }
 
 std::size_t expectedAddresses(std::size_t fileSize) {

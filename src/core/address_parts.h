@@ -5,7 +5,7 @@
 #include "core/nk2_structure.h"
 
 #include <cstddef>
-#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +15,8 @@
 // on different threads.
 namespace quillet::core {
 
-// Addresses in file order with their names, their texts one after the other in one block.
+// Addresses in file order with their names and keys (addressKey, with its hash), their texts one
+// after the other in one block.
 class AddressPart {
 public:
     void add(std::string_view name, std::string_view address, AddressType type);
@@ -25,17 +26,23 @@ public:
 
     std::string_view name(std::size_t i) const;
     std::string_view address(std::size_t i) const;
+    std::string_view key(std::size_t i) const;
     AddressType type(std::size_t i) const { return entries_[i].type; }
+    std::span<const std::size_t> hashes() const { return hashes_; }
 
 private:
     struct Entry {
         std::size_t nameStart;
         std::size_t addressStart;
         std::size_t end;
+        std::size_t keyStart;
         AddressType type;
     };
     std::string texts_;
+    std::string keys_;
     std::vector<Entry> entries_;
+    std::vector<std::size_t> hashes_;
+    std::string key_;
 };
 
 // Calls add(name, address, type) for each of an item's addresses of the chosen types, in the order
@@ -61,19 +68,14 @@ void addAddresses(const Nk2ItemView& item, const LoadOptions& options, AddressPa
 // Keeps the first of each distinct address without regard to letter case, part after part.
 class FirstAddresses {
 public:
-    using Keep = std::function<void(std::string_view name, std::string_view address, AddressType)>;
-
     // Room for about `expected` distinct addresses before its table grows.
     explicit FirstAddresses(std::size_t expected);
 
-    // Calls keep for each address of the part not seen before, in order.
-    void keepNew(const AddressPart& part, const Keep& keep);
+    // The positions in the part of the addresses not seen before, in order.
+    const std::vector<std::size_t>& newIn(const AddressPart& part);
 
 private:
     KeySet seen_;
-    std::string key_;
-    std::string keyTexts_;
-    std::vector<std::size_t> keyEnds_;
     std::vector<std::string_view> keys_;
     std::vector<std::size_t> newOnes_;
 };

@@ -1,22 +1,21 @@
 #include "core/key_set.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <functional>
 
 namespace quillet::core {
 namespace {
 
-std::size_t hashOf(std::string_view key) {
-    return std::hash<std::string_view>{}(key);
-}
-
 std::uint32_t tagOf(std::size_t hash) {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
 }
 
 } // namespace
+
+std::size_t KeySet::hashOf(std::string_view key) {
+    return std::hash<std::string_view>{}(key);
+}
 
 KeySet::KeySet(std::size_t expected)
     : slots_(std::bit_ceil(std::max<std::size_t>(2 * expected, 16))) {
@@ -28,27 +27,22 @@ std::string_view KeySet::keyText(std::uint32_t number) const {
     return std::string_view(texts_).substr(start, ends_[number] - start);
 }
 
-bool KeySet::insert(std::string_view key) {
-    return insert(key, hashOf(key));
-}
-
-void KeySet::insert(std::span<const std::string_view> keys, std::vector<std::size_t>& newOnes) {
+void KeySet::insert(std::span<const std::string_view> keys, std::span<const std::size_t> hashes,
+                    std::vector<std::size_t>& newOnes) {
     newOnes.clear();
     constexpr std::size_t kAtOnce = 32;
-    std::array<std::size_t, kAtOnce> hashes{};
     for (std::size_t first = 0; first < keys.size(); first += kAtOnce) {
         const std::size_t count = std::min(kAtOnce, keys.size() - first);
         if (2 * (size() + count) > slots_.size()) {
             grow();
         }
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = 0; i < count; ++i) {
-            hashes[i] = hashOf(keys[first + i]);
+        for (std::size_t i = first; i < first + count; ++i) {
             __builtin_prefetch(&slots_[hashes[i] & mask]);
         }
-        for (std::size_t i = 0; i < count; ++i) {
-            if (insert(keys[first + i], hashes[i])) {
-                newOnes.push_back(first + i);
+        for (std::size_t i = first; i < first + count; ++i) {
+            if (insert(keys[i], hashes[i])) {
+                newOnes.push_back(i);
             }
         }
     }

@@ -18,11 +18,12 @@ public:
     // Room for about `expected` keys before the table grows.
     explicit KeySet(std::size_t expected = 0);
 
-    // Adds the key; whether it was not there yet.
-    bool insert(std::string_view key);
-    // Adds the keys in order; newOnes becomes the positions of those that were not there yet.
-    // Many keys at once let the memory fetch their slots side by side, not one after another.
-    void insert(std::span<const std::string_view> keys, std::vector<std::size_t>& newOnes);
+    // Adds the keys, whose hashes (hashOf) are given, in order; newOnes becomes the positions of
+    // those that were not there yet. Many keys at once let the memory fetch their slots side by
+    // side, not one after another.
+    void insert(std::span<const std::string_view> keys, std::span<const std::size_t> hashes,
+                std::vector<std::size_t>& newOnes);
+    static std::size_t hashOf(std::string_view key);
     std::size_t size() const { return ends_.size(); }
 
 private:

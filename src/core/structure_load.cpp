@@ -38,10 +38,10 @@ void StructureAddresses::add(const Nk2ItemView& item) {
 }
 
 void StructureAddresses::settle() {
-    first_.keepNew(waiting_,
-                   [this](std::string_view name, std::string_view address, AddressType type) {
-                       addresses_.push_back({std::string(name), std::string(address), type});
-                   });
+    for (const std::size_t i : first_.newIn(waiting_)) {
+        addresses_.push_back(
+            {std::string(waiting_.name(i)), std::string(waiting_.address(i)), waiting_.type(i)});
+    }
     waiting_.clear();
 }
 

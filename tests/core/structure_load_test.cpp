@@ -297,11 +297,13 @@ TEST(StructureLoad, AStreamedReadingGivesWhatTheWholeFileHolds) {
         };
         Texts parts;
         quillet::core::FirstAddresses first(0);
-        const auto keep = [&parts](std::string_view, std::string_view address,
-                                   quillet::core::AddressType) { parts.emplace_back(address); };
+        const auto keep = [&](const quillet::core::AddressPart& part) {
+            for (const std::size_t i : first.newIn(part)) {
+                parts.emplace_back(part.address(i));
+            }
+        };
         const auto read = quillet::core::streamStructure(
-            source, 0, c.limit, kBoth,
-            [&](const quillet::core::AddressPart& part) { first.keepNew(part, keep); });
+            source, 0, c.limit, kBoth, [&](const quillet::core::AddressPart& part) { keep(part); });
         if (c.failAfter != SIZE_MAX || c.limit != SIZE_MAX) {
             EXPECT_FALSE(read.ok);
             EXPECT_EQ(read.reason, c.limit != SIZE_MAX ? quillet::core::tooLargeReason(c.limit)
@@ -318,7 +320,7 @@ TEST(StructureLoad, AStreamedReadingGivesWhatTheWholeFileHolds) {
         for (const auto& entry : quillet::core::structureAddresses(whole, kBoth)) {
             expected.push_back(entry.address);
         }
-        first.keepNew(read.rest, keep);
+        keep(read.rest);
         EXPECT_EQ(parts, expected) << c.piece;
     }
 }
