@@ -69,18 +69,23 @@ core::FileBytes readInput(const std::string& path, const InputReading& reading,
                        : core::readFileBytes(path, reading.limit, follower, reading.source);
 }
 
-// Appends the scan's rows for the addresses that the rows from `first` on lack (letter case
-// aside), numbered on after them; returns how many.
-std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& options,
-                           core::HeadlessHost& loaded, std::size_t first) {
+// The rows the scan gives for the file.
+core::AddressRows scannedRows(std::string_view bytes, const core::LoadOptions& options) {
     core::HeadlessHost scanned;
     core::loadNk2(bytes, options, scanned);
+    return scanned.rows();
+}
+
+// Appends the scanned rows for the addresses that the rows from `first` on lack (letter case
+// aside), numbered on after them; returns how many.
+std::size_t addScannedRows(const core::AddressRows& scanned, core::HeadlessHost& loaded,
+                           std::size_t first) {
     std::unordered_set<std::string> have;
     for (const core::AddressRow& row : std::span(loaded.rows()).subspan(first)) {
         have.insert(core::addressKey(row.address));
     }
     core::AddressRows extra;
-    for (const core::AddressRow& row : scanned.rows()) {
+    for (const core::AddressRow& row : scanned) {
         if (!row.address.empty() && have.insert(core::addressKey(row.address)).second) {
             extra.push_back(row);
             extra.back().number =
@@ -123,10 +128,11 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
         const std::size_t first = loaded.rows().size();
         core::StructureRead read = core::readStructureAddresses(file.bytes, options.load, loaded);
         const bool scanHelps = options.read == ReadMode::Auto && !read.structure.complete;
-        if (!scanHelps) {
-            // The rows need the file no more: its bytes go before the rows are made.
-            std::string().swap(file.bytes);
-        }
+        // The scan's rows are few (its steps are bounded), and with them the rows need the file
+        // no more: its bytes go before the rows are made.
+        const core::AddressRows scanned =
+            scanHelps ? scannedRows(file.bytes, options.load) : core::AddressRows();
+        std::string().swap(file.bytes);
         core::appendStructureAddresses(std::move(read.addresses), loaded);
         if (read.structure.leftOutTooLong > 0) {
             warning(err) << path << ": " << read.structure.leftOutTooLong
@@ -139,7 +145,7 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
             }
             return 0;
         }
-        const std::size_t added = addScannedRows(file.bytes, options.load, loaded, first);
+        const std::size_t added = addScannedRows(scanned, loaded, first);
         if (added == 0 && !read.structure.signature) {
             return 0; // no layout and nothing scanned: the file is named as one without addresses
         }
