@@ -1,13 +1,16 @@
 #include "app/main_window.h"
 #include "core/file_bytes.h"
 #include "nk2_generator.h"
+#include "platform/cooperative_wait.h"
 #include "platform/file_dialog.h"
+#include "platform/message_box.h"
 #include "widgets/address_grid.h"
 #include "widgets/object_names.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -154,9 +157,35 @@ double statusMegabytes(const std::string& field) {
     return 0;
 }
 
+// The peak of the process while Export writes those rows into a new CSV file, above the loaded
+// window, and the whole process's.
+struct ExportPeak {
+    double aboveLoaded = 0;
+    double process = 0;
+};
+ExportPeak exportMemory(MainWindow& form) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("quillet.csv"));
+    child<QLineEdit>(form, names::exportPathEdit)->setText(path);
+    quillet::platform::MessageBox::setNextAnswer(quillet::platform::MessageBox::Answer::Yes);
+    // Without the pause that shows the success message.
+    const auto realUnit = quillet::platform::waitTickLength();
+    quillet::platform::setWaitTickLength(std::chrono::nanoseconds(1));
+    const double loaded = statusMegabytes("VmRSS");
+    std::ofstream("/proc/self/clear_refs") << "5";
+    child<QPushButton>(form, names::exportButton)->click();
+    const double peak = statusMegabytes("VmHWM");
+    quillet::platform::setWaitTickLength(realUnit);
+    if (!QFile::exists(path)) {
+        throw std::runtime_error("the export wrote no file");
+    }
+    return {peak - loaded, peak};
+}
+
 // The peak memory of the process while Read Every Entry fills the window with that many rows,
-// above the empty window: the peak is reset (clear_refs) just before. Run it alone
-// (--benchmark_filter=windowMemory), so no earlier benchmark's memory is still held.
+// above the empty window: the peak is reset (clear_refs) just before; then that of the export
+// of those rows. Run it alone (--benchmark_filter=windowMemory), so no earlier benchmark's
+// memory is still held.
 void windowMemory(benchmark::State& state) {
     const CacheFile file(state.range(0));
     MainWindow form;
@@ -164,6 +193,7 @@ void windowMemory(benchmark::State& state) {
     QApplication::processEvents();
     double above = 0;
     double held = 0;
+    ExportPeak exported;
     for (auto _ : state) {
         clearList(form);
         const double empty = statusMegabytes("VmRSS");
@@ -173,10 +203,13 @@ void windowMemory(benchmark::State& state) {
         QApplication::processEvents();
         above = statusMegabytes("VmHWM") - empty;
         held = statusMegabytes("VmRSS") - empty;
+        exported = exportMemory(form);
     }
     state.counters["rows"] = child<AddressGrid>(form, names::addressGrid)->rows();
     state.counters["peak_above_empty_MB"] = above;
     state.counters["held_above_empty_MB"] = held;
+    state.counters["export_peak_above_loaded_MB"] = exported.aboveLoaded;
+    state.counters["export_process_peak_MB"] = exported.process;
 }
 BENCHMARK(windowMemory)->Arg(400000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 

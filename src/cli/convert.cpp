@@ -71,18 +71,23 @@ core::FileBytes readInput(const std::string& path, const InputReading& reading,
                        : core::readFileBytes(path, reading.limit, follower, reading.source);
 }
 
-// Appends the scan's rows for the addresses that the rows from `first` on lack (letter case
-// aside), numbered on after them; returns how many.
-std::size_t addScannedRows(std::string_view bytes, const core::LoadOptions& options,
-                           core::HeadlessHost& loaded, std::size_t first) {
+// The rows the scan gives for the file.
+core::AddressRows scannedRows(std::string_view bytes, const core::LoadOptions& options) {
     core::HeadlessHost scanned;
     core::loadNk2(bytes, options, scanned);
+    return scanned.rows();
+}
+
+// Appends the scanned rows for the addresses that the rows from `first` on lack (letter case
+// aside), numbered on after them; returns how many.
+std::size_t addScannedRows(const core::AddressRows& scanned, core::HeadlessHost& loaded,
+                           std::size_t first) {
     std::unordered_set<std::string> have;
     for (const core::AddressRow& row : std::span(loaded.rows()).subspan(first)) {
         have.insert(core::addressKey(row.address));
     }
     core::AddressRows extra;
-    for (const core::AddressRow& row : scanned.rows()) {
+    for (const core::AddressRow& row : scanned) {
         if (!row.address.empty() && have.insert(core::addressKey(row.address)).second) {
             extra.push_back(row);
             extra.back().number =
@@ -194,7 +199,10 @@ bool loadByLayout(const std::string& path, const ConvertOptions& options,
             return false;
         }
     }
-    const std::size_t added = addScannedRows(whole.bytes, options.load, loaded, first);
+    // The scan's rows are few (its steps are bounded); the bytes go before they are added.
+    const core::AddressRows scanned = scannedRows(whole.bytes, options.load);
+    std::string().swap(whole.bytes);
+    const std::size_t added = addScannedRows(scanned, loaded, first);
     if (added == 0 && !read.structure.signature) {
         return true; // no layout and nothing scanned: the file is named as one without addresses
     }

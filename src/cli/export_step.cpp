@@ -6,8 +6,6 @@
 #include "core/append_writer.h"
 #include "core/contacts_export.h"
 
-#include <algorithm>
-
 namespace quillet::cli {
 namespace {
 
@@ -28,45 +26,36 @@ void sayLeftOut(std::size_t leftOut, std::ostream& err) {
     }
 }
 
-// Standard output takes the records a batch at a time: the whole export is never in memory at
-// once, and each batch reuses the memory of the one before.
-int streamContacts(std::span<const core::AddressRow> rows, const ConvertOptions& options,
-                   std::ostream& out, std::ostream& err) {
-    constexpr std::size_t kBatchRows = 256;
-    std::size_t entriesWithReplacements = 0;
-    std::size_t leftOut = 0;
-    for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
-        const core::ExportBytes bytes =
-            core::exportRows(rows.subspan(first, std::min(kBatchRows, rows.size() - first)),
-                             options.format, options.encoding);
-        const std::string_view header = first == 0 ? bytes.header : std::string_view();
-        if (const int status = writeToStream(out, {header, bytes.records}, err);
-            status != kExitOk) {
+int streamContacts(core::ExportBlocks& blocks, std::ostream& out, std::ostream& err) {
+    std::string_view header = blocks.header();
+    for (std::size_t index = 0; const auto records = blocks.records(index); ++index) {
+        if (const int status = writeToStream(out, {header, *records}, err); status != kExitOk) {
             return status;
         }
-        entriesWithReplacements += bytes.entriesWithReplacements;
-        leftOut += bytes.leftOut;
+        header = {};
     }
-    sayLeftOut(leftOut, err);
-    return written(entriesWithReplacements, err);
+    sayLeftOut(blocks.leftOut(), err);
+    return written(blocks.entriesWithReplacements(), err);
 }
 
 } // namespace
 
 int writeExport(std::span<const core::AddressRow> rows, const ConvertOptions& options,
                 const core::FileIdentities& inputs, std::ostream& out, std::ostream& err) {
+    // Made a block of rows at a time, so that the whole export is never in memory at once.
+    core::ExportBlocks blocks(rows, options.format, options.encoding);
     if (options.outputPath.empty()) {
-        return streamContacts(rows, options, out, err);
+        return streamContacts(blocks, out, err);
     }
-    // A file takes the whole export in one append, so that it never holds half of it.
-    const core::ExportBytes bytes = core::exportRows(rows, options.format, options.encoding);
-    sayLeftOut(bytes.leftOut, err);
-    if (const auto reason =
-            core::appendToFile(options.outputPath, {bytes.header, bytes.records, inputs})) {
+    sayLeftOut(blocks.leftOut(), err);
+    // A file takes the blocks in one append, so that it never holds half of the export.
+    const auto parts = [&blocks](std::size_t index) { return blocks.records(index); };
+    if (const auto reason = core::appendToFile(
+            options.outputPath, core::AppendInParts{blocks.header(), parts, inputs})) {
         problem(err) << "could not write " << options.outputPath << ": " << *reason << "\n";
         return kExitOutputFailed;
     }
-    return written(bytes.entriesWithReplacements, err);
+    return written(blocks.entriesWithReplacements(), err);
 }
 
 } // namespace quillet::cli

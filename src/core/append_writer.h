@@ -23,6 +23,21 @@ struct AppendRequest {
     std::span<const FileIdentity> inputs = {};
 };
 
+// An export's records in parts, so that its whole text need never be in memory at once. Called
+// with 0, 1, 2, ... it returns each part in turn, valid until the next call, and nothing after
+// the last. The writer may start again from part 0, and must then get the same parts again.
+// When making a part throws, the writer restores the file as for any failure and then lets the
+// exception go on.
+using RecordParts = std::function<std::optional<std::string_view>(std::size_t part)>;
+
+// The same export with its records in parts: the file receives the header (under the same rule)
+// and then every part, in order.
+struct AppendInParts {
+    std::string_view header;
+    RecordParts records;
+    std::span<const FileIdentity> inputs = {};
+};
+
 // The reason given when the export target is one of the files being read.
 inline constexpr std::string_view kTargetIsInput = "it is the NK2 file being read";
 
@@ -52,5 +67,10 @@ std::optional<std::string> appendToFile(const std::string& path, const AppendReq
 
 // One block of bytes with no header and no inputs to protect.
 std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes);
+
+// The export with its records in parts, under every promise above.
+std::optional<std::string> appendToFile(const std::string& path, const AppendInParts& request);
+std::optional<std::string> appendToFile(const std::string& path, const AppendInParts& request,
+                                        const FileWrite& write);
 
 } // namespace quillet::core

@@ -1,5 +1,6 @@
 #include "core/append_writer.h"
 
+#include "core/append_bytes.h"
 #include "core/signal_shield.h"
 
 #include <algorithm>
@@ -169,15 +170,19 @@ bool isInput(const struct stat& status, std::span<const FileIdentity> inputs) {
     return std::find(inputs.begin(), inputs.end(), identity) != inputs.end();
 }
 
-// The bytes this export adds: the header only to an empty file.
+// The bytes this export adds, and the write that takes them.
 struct NewBytes {
-    std::string_view header;
-    std::string_view records;
+    AppendBytes& bytes;
     const FileWrite& write;
 
+    // Returns 0 or the error that stopped the writing; ECANCELED when making a part failed.
     int writeTo(int descriptor) const {
-        const int error = writeAll(write, descriptor, header);
-        return error != 0 ? error : writeAll(write, descriptor, records);
+        int error = 0;
+        const bool whole = bytes.eachPiece([&](std::string_view piece) {
+            error = writeAll(write, descriptor, piece);
+            return error == 0;
+        });
+        return whole ? 0 : (error != 0 ? error : ECANCELED);
     }
 };
 
@@ -326,8 +331,11 @@ std::optional<std::string> appendLocked(const std::string& path, const Target& t
     if (S_ISCHR(target.status.st_mode)) {
         return writeToDevice(target, bytes);
     }
-    if (bytes.header.empty() && bytes.records.empty()) {
+    if (bytes.bytes.empty()) {
         return std::nullopt;
+    }
+    if (bytes.bytes.partFailed()) {
+        return reasonFor(ECANCELED);
     }
     if (target.status.st_nlink == 1) {
         std::string reason;
@@ -345,15 +353,11 @@ std::optional<std::string> appendLocked(const std::string& path, const Target& t
 
 } // namespace
 
-std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request) {
+std::optional<std::string> appendToFile(const std::string& path, const AppendInParts& request) {
     return appendToFile(path, request, plainWrite);
 }
 
-std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes) {
-    return appendToFile(path, AppendRequest{{}, bytes});
-}
-
-std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request,
+std::optional<std::string> appendToFile(const std::string& path, const AppendInParts& request,
                                         const FileWrite& write) {
     if (path.empty()) {
         return "No file name given";
@@ -368,15 +372,16 @@ std::optional<std::string> appendToFile(const std::string& path, const AppendReq
     if (!failure && isInput(target.status, request.inputs)) {
         failure = std::string(kTargetIsInput);
     }
+    AppendBytes bytes(target.status.st_size == 0 ? request.header : std::string_view(),
+                      request.records);
     if (!failure) {
-        const NewBytes bytes{target.status.st_size == 0 ? request.header : std::string_view(),
-                             request.records, write};
-        failure = appendLocked(resolved, target, bytes);
+        failure = appendLocked(resolved, target, NewBytes{bytes, write});
     }
     // Still under the lock: no other export can have put bytes into the file this call made.
     if (failure && target.created) {
         ::unlink(resolved.c_str());
     }
+    bytes.rethrowFailure();
     return failure;
 }
 

@@ -1,5 +1,6 @@
 #include "core/append_writer.h"
 
+#include "core/append_bytes.h"
 #include "core/os/export_turn_win32.h"
 #include "core/os/wide_text_win32.h"
 #include "core/signal_shield.h"
@@ -236,17 +237,22 @@ std::optional<std::string> reopen(Target& target) {
     return std::nullopt;
 }
 
-// The bytes this export adds: the header only to an empty file.
+// The bytes this export adds, and the write that takes them. They may be written twice (into
+// the temporary file, then in place): the parts are made again from the first.
 struct NewBytes {
-    std::string_view header;
-    std::string_view records;
+    AppendBytes& bytes;
     const FileWrite& write;
 
     std::optional<std::string> writeTo(int descriptor) const {
-        if (auto failure = writeAll(write, descriptor, header)) {
-            return failure;
+        std::optional<std::string> failure;
+        const bool whole = bytes.eachPiece([&](std::string_view piece) {
+            failure = writeAll(write, descriptor, piece);
+            return !failure;
+        });
+        if (!whole && !failure) {
+            failure = std::generic_category().message(ECANCELED);
         }
-        return writeAll(write, descriptor, records);
+        return failure;
     }
 };
 
@@ -392,8 +398,11 @@ std::optional<std::string> appendLocked(Target& target, const NewBytes& bytes) {
         // A device such as NUL takes the bytes as they come; there is nothing to undo.
         return bytes.writeTo(target.handle.descriptor());
     }
-    if (bytes.header.empty() && bytes.records.empty()) {
+    if (bytes.bytes.empty()) {
         return std::nullopt;
+    }
+    if (bytes.bytes.partFailed()) {
+        return std::generic_category().message(ECANCELED);
     }
     if (target.information.nNumberOfLinks == 1) {
         std::string reason;
@@ -416,15 +425,11 @@ std::optional<std::string> appendLocked(Target& target, const NewBytes& bytes) {
 
 } // namespace
 
-std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request) {
+std::optional<std::string> appendToFile(const std::string& path, const AppendInParts& request) {
     return appendToFile(path, request, plainWrite);
 }
 
-std::optional<std::string> appendToFile(const std::string& path, std::string_view bytes) {
-    return appendToFile(path, AppendRequest{{}, bytes});
-}
-
-std::optional<std::string> appendToFile(const std::string& path, const AppendRequest& request,
+std::optional<std::string> appendToFile(const std::string& path, const AppendInParts& request,
                                         const FileWrite& write) {
     if (path.empty()) {
         return "No file name given";
@@ -440,15 +445,15 @@ std::optional<std::string> appendToFile(const std::string& path, const AppendReq
             failure = std::string(kTargetIsInput);
         }
     }
+    AppendBytes bytes(target.size() == 0 ? request.header : std::string_view(), request.records);
     if (!failure) {
-        const NewBytes bytes{target.size() == 0 ? request.header : std::string_view(),
-                             request.records, write};
-        failure = appendLocked(target, bytes);
+        failure = appendLocked(target, NewBytes{bytes, write});
     }
     // Still in this export's turn, which ends after the target closes.
     if (failure && target.created && target.handle.valid()) {
         removeCreated(target);
     }
+    bytes.rethrowFailure();
     return failure;
 }
 

@@ -33,4 +33,41 @@ struct ExportBytes {
 ExportBytes exportRows(std::span<const AddressRow> rows, ExportFormat format,
                        TextEncoding encoding);
 
+// Rows per block of an export made in blocks: enough that each write is large, few enough that
+// a block's text stays small beside the rows.
+inline constexpr std::size_t kExportBlockRows = 256;
+
+// The same export made a block of rows at a time, so that its whole text is never in memory at
+// once: a file or standard output takes it block by block. The rows must outlive it.
+class ExportBlocks {
+public:
+    ExportBlocks(std::span<const AddressRow> rows, ExportFormat format, TextEncoding encoding,
+                 std::size_t rowsPerBlock = kExportBlockRows);
+
+    // What ExportBytes::header is for all the rows.
+    const std::string& header() const { return header_; }
+
+    // The records of block `index`, valid until the next call; nothing past the last. Blocks are
+    // asked for in order from 0, and may be asked for again from 0 (a writer starting over): a
+    // block made again is counted once.
+    std::optional<std::string_view> records(std::size_t index);
+
+    // Entries with characters written as "?" in the blocks made so far: the whole export's once
+    // the last block has been made.
+    std::size_t entriesWithReplacements() const { return entriesWithReplacements_; }
+    // Rows without an Internet address (vCards only), known from the start.
+    std::size_t leftOut() const { return leftOut_; }
+
+private:
+    std::span<const AddressRow> rows_;
+    ExportFormat format_;
+    TextEncoding encoding_;
+    std::size_t rowsPerBlock_;
+    std::string header_;
+    ExportBytes block_;
+    std::size_t blocksCounted_ = 0;
+    std::size_t entriesWithReplacements_ = 0;
+    std::size_t leftOut_ = 0;
+};
+
 } // namespace quillet::core

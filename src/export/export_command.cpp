@@ -111,15 +111,21 @@ bool ExportCommand::exportNow() {
 
     const std::string path = QFile::encodeName(trimBlanks(pathEdit.text())).toStdString();
     std::optional<std::string> failure;
-    core::ExportBytes bytes;
+    std::size_t entriesWithReplacements = 0;
+    std::size_t leftOut = 0;
     try {
-        // Built whole and written in one append: the file gains every line or none, and the
-        // window does not yield while it is written. The Outlook layouts are Windows-1252, which
-        // Outlook's import wizard reads, unless the user asks for UTF-8.
-        const core::TextEncoding encoding =
-            controls_.utf8Box.isChecked() ? core::TextEncoding::Utf8 : core::TextEncoding::Cp1252;
-        bytes = core::exportRows(controls_.addresses.rows(), *format, encoding);
-        failure = core::appendToFile(path, {bytes.header, bytes.records, controls_.loadedFiles});
+        // Made a block of rows at a time and written in one append: the file gains every line or
+        // none, the whole text is never in memory at once, and the window does not yield while
+        // it is written. The Outlook layouts are Windows-1252, which Outlook's import wizard
+        // reads, unless the user asks for UTF-8.
+        core::ExportBlocks blocks(controls_.addresses.rows(), *format,
+                                  controls_.utf8Box.isChecked() ? core::TextEncoding::Utf8
+                                                                : core::TextEncoding::Cp1252);
+        const auto parts = [&blocks](std::size_t index) { return blocks.records(index); };
+        failure = core::appendToFile(
+            path, core::AppendInParts{blocks.header(), parts, controls_.loadedFiles});
+        entriesWithReplacements = blocks.entriesWithReplacements();
+        leftOut = blocks.leftOut();
     } catch (const std::bad_alloc&) {
         failure = "not enough memory";
     }
@@ -130,11 +136,11 @@ bool ExportCommand::exportNow() {
         return false;
     }
     QString written = QStringLiteral("File successfully written to ") + pathEdit.text();
-    if (bytes.entriesWithReplacements > 0) {
-        written += QStringLiteral(" (") + replacedText(bytes.entriesWithReplacements) +
-                   QStringLiteral(")");
+    if (entriesWithReplacements > 0) {
+        written +=
+            QStringLiteral(" (") + replacedText(entriesWithReplacements) + QStringLiteral(")");
     }
-    controls_.banner.setMessage(written + leftOutText(bytes.leftOut));
+    controls_.banner.setMessage(written + leftOutText(leftOut));
     platform::wait(kShowPause);
     return true;
 }

@@ -59,3 +59,36 @@ TEST(ContactsExport, EachFormatGivesItsHeaderRecordsAndCounts) {
     const ExportBytes none = exportRows({}, ExportFormat::Csv, TextEncoding::Utf8);
     EXPECT_EQ(none.header + none.records, "");
 }
+
+// Made in blocks, an export is the same bytes and the same counts as made whole, also when a
+// writer starts over and makes the blocks again.
+TEST(ContactsExport, BlocksAddUpToTheWholeExportCountedOnce) {
+    AddressRows rows = kRows;
+    rows.push_back({"4", "Zoë \"Z\" Ng", "zoe@example.com", ""});
+    rows.push_back({"5", "Оля", "olya", "EX"});
+    const struct {
+        ExportFormat format;
+        TextEncoding encoding;
+    } cases[] = {{ExportFormat::Csv, TextEncoding::Cp1252},
+                 {ExportFormat::Tab, TextEncoding::Utf8},
+                 {ExportFormat::Vcf, TextEncoding::Cp1252}};
+    for (const auto& c : cases) {
+        const ExportBytes whole = exportRows(rows, c.format, c.encoding);
+        ExportBlocks blocks(rows, c.format, c.encoding, 2);
+        EXPECT_EQ(blocks.header(), whole.header);
+        EXPECT_EQ(blocks.leftOut(), whole.leftOut);
+        for (int pass = 0; pass < 2; ++pass) {
+            std::string records;
+            std::size_t index = 0;
+            for (; const auto block = blocks.records(index); ++index) {
+                records += *block;
+            }
+            EXPECT_EQ(index, 3U);
+            EXPECT_EQ(records, whole.records);
+            EXPECT_EQ(blocks.entriesWithReplacements(), whole.entriesWithReplacements);
+        }
+    }
+    ExportBlocks none({}, ExportFormat::Csv, TextEncoding::Utf8);
+    EXPECT_EQ(none.header(), "");
+    EXPECT_EQ(none.records(0), std::nullopt);
+}

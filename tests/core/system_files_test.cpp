@@ -8,6 +8,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <limits>
+#include <new>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,6 +25,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using quillet::core::AppendInParts;
 using quillet::core::AppendRequest;
 using quillet::core::appendToFile;
 using quillet::core::readFileBytes;
@@ -183,4 +187,81 @@ TEST_F(SystemFiles, ConcurrentExportsFollowOneAnother) {
         expected += records;
     }
     EXPECT_EQ(contentOf(pathOf(path)), expected);
+}
+
+// Records handed over in parts: each part follows the one before, the header still goes only into
+// a new or empty file, and a write failing in a later part, or a part that cannot be made, leaves
+// the file exactly as it was.
+TEST_F(SystemFiles, RecordsInPartsArriveInOrderOrNotAtAll) {
+    constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+    const std::vector<std::string> parts = {"a\r\n", "", "bb\r\n", "ccc\r\n"};
+    const struct {
+        const char* label;
+        std::optional<std::string> before; // nothing: no file yet
+        std::size_t writeLimit;            // bytes the disk takes before it is full
+        std::optional<std::size_t> throwAt;
+        std::optional<std::string> after; // nothing: no file
+        bool written;
+    } cases[] = {
+        {"new", std::nullopt, kNoLimit, std::nullopt, "H\r\na\r\nbb\r\nccc\r\n", true},
+        {"empty", "", kNoLimit, std::nullopt, "H\r\na\r\nbb\r\nccc\r\n", true},
+        {"old", "old\r\n", kNoLimit, std::nullopt, "old\r\na\r\nbb\r\nccc\r\n", true},
+        {"old, full in the last part", "old\r\n", 8, std::nullopt, "old\r\n", false},
+        {"new, full in the last part", std::nullopt, 11, std::nullopt, std::nullopt, false},
+        {"old, third part fails", "old\r\n", kNoLimit, 3, "old\r\n", false},
+        {"new, second part fails", std::nullopt, kNoLimit, 1, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        const std::string path = name("parts.csv");
+        fs::remove(pathOf(path));
+        if (c.before) {
+            file("parts.csv", *c.before);
+        }
+        std::vector<std::size_t> asked;
+        const auto records = [&](std::size_t part) -> std::optional<std::string_view> {
+            asked.push_back(part);
+            if (c.throwAt == part) {
+                throw std::bad_alloc();
+            }
+            return part < parts.size() ? std::optional<std::string_view>(parts[part])
+                                       : std::nullopt;
+        };
+        const AppendInParts request{"H\r\n", records};
+        if (c.throwAt) {
+            EXPECT_THROW(appendToFile(path, request, failingAfter(c.writeLimit)), std::bad_alloc)
+                << c.label;
+        } else {
+            EXPECT_EQ(appendToFile(path, request, failingAfter(c.writeLimit)) == std::nullopt,
+                      c.written)
+                << c.label;
+        }
+        // The writer may start over from the first part, never skip one.
+        for (std::size_t i = 1; i < asked.size(); ++i) {
+            EXPECT_TRUE(asked[i] == asked[i - 1] + 1 || asked[i] == 0) << c.label;
+        }
+        EXPECT_EQ(fs::exists(pathOf(path)), c.after.has_value()) << c.label;
+        if (c.after) {
+            EXPECT_EQ(contentOf(pathOf(path)), *c.after) << c.label;
+        }
+        // No temporary file is left behind.
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()),
+                  c.after ? 1 : 0)
+            << c.label;
+    }
+}
+
+// An export whose parts add nothing leaves an existing file untouched, and creates an absent one
+// empty, as one empty text does.
+TEST_F(SystemFiles, PartsThatAddNothingLeaveTheFileAsItWas) {
+    const auto none = [](std::size_t part) -> std::optional<std::string_view> {
+        return part < 3 ? std::optional<std::string_view>("") : std::nullopt;
+    };
+    const std::string old = file("old.csv", "old\r\n");
+    const auto modified = fs::last_write_time(pathOf(old));
+    EXPECT_EQ(appendToFile(old, AppendInParts{"H\r\n", none}), std::nullopt);
+    EXPECT_EQ(contentOf(pathOf(old)), "old\r\n");
+    EXPECT_EQ(fs::last_write_time(pathOf(old)), modified);
+    const std::string fresh = name("fresh.csv");
+    EXPECT_EQ(appendToFile(fresh, AppendInParts{"", none}), std::nullopt);
+    EXPECT_EQ(contentOf(pathOf(fresh)), "");
 }

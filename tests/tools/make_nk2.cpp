@@ -21,6 +21,7 @@ constexpr std::string_view kUsage =
     "  limits          ~9,500 Exchange and ~9,500 SMTP markers, about 5 MB\n"
     "  many-rows       7,000 entries (6,100 SMTP, 900 Exchange) the scan reads whole, about 5 MB\n"
     "  random N        N random bytes with planted markers (SEED, default 1)\n"
+    "  long-name N     three entries, one with a display name of N bytes of UTF-16\n"
     "  no-terminator   the sample with every 0x02 byte changed\n"
     "  nul-tab         entries with NUL and tab characters in names and addresses\n";
 
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
         bytes = manyRowsFile();
     } else if (kind == "random") {
         bytes = hostileRandomFile(count, seed);
+    } else if (kind == "long-name") {
+        bytes = longNameFile(count);
     } else if (kind == "no-terminator") {
         bytes = fileWithoutTerminators(sampleEntries());
     } else if (kind == "nul-tab") {

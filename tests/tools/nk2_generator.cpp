@@ -59,14 +59,13 @@ std::string upperAscii(std::string text) {
 // union) followed, for variable-sized types, by the size and the bytes.
 class Row {
 public:
-    void binary(std::uint32_t id, std::string_view bytes) {
-        header(id, PtBinary, 0);
-        putU32(data_, static_cast<std::uint32_t>(bytes.size()));
-        data_ += bytes;
-    }
+    void binary(std::uint32_t id, std::string_view bytes) { sized(id, PtBinary, bytes); }
     void text(std::uint32_t id, std::string_view utf8, bool unicode) {
-        header(id, unicode ? PtUnicode : PtString8, 0);
-        const std::string bytes = encodedText(utf8, unicode);
+        sized(id, unicode ? PtUnicode : PtString8, encodedText(utf8, unicode));
+    }
+    // A value of a variable-sized type whose bytes are given as the file holds them.
+    void sized(std::uint32_t id, std::uint32_t type, std::string_view bytes) {
+        header(id, type, 0);
         putU32(data_, static_cast<std::uint32_t>(bytes.size()));
         data_ += bytes;
     }
@@ -170,11 +169,29 @@ Nk2Entry exchangeEntry(std::string name, std::string distinguishedName, bool uni
     return {EntryKind::Exchange, std::move(name), std::move(distinguishedName), unicode};
 }
 
-std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout) {
+namespace {
+
+// The header of a file of version 10.0 with that many rows.
+std::string fileStart(std::size_t rows) {
     std::string out = "\x0D\xF0\xAD\xBA";
     putU32(out, 0x0A);
     putU32(out, 0);
-    putU32(out, static_cast<std::uint32_t>(entries.size()));
+    putU32(out, static_cast<std::uint32_t>(rows));
+    return out;
+}
+
+// The footer: a row of no values, then the time of the last write (a fixed FILETIME,
+// 2024-01-01 00:00 UTC, so the same entries always give the same bytes).
+void appendFooter(std::string& out) {
+    putU32(out, 0);
+    putU32(out, static_cast<std::uint32_t>(kLastWritten & 0xFFFFFFFF));
+    putU32(out, static_cast<std::uint32_t>(kLastWritten >> 32));
+}
+
+} // namespace
+
+std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout) {
+    std::string out = fileStart(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         Row row;
         fillRow(row, entries[i], i);
@@ -183,11 +200,36 @@ std::string nk2File(const std::vector<Nk2Entry>& entries, const Layout& layout) 
         }
         row.appendTo(out);
     }
-    // The footer: a row of no values, then the time of the last write (a fixed FILETIME,
-    // 2024-01-01 00:00 UTC, so the same entries always give the same bytes).
-    putU32(out, 0);
-    putU32(out, static_cast<std::uint32_t>(kLastWritten & 0xFFFFFFFF));
-    putU32(out, static_cast<std::uint32_t>(kLastWritten >> 32));
+    appendFooter(out);
+    return out;
+}
+
+std::string longNameFile(std::size_t nameBytes) {
+    const std::vector<Nk2Entry> around = realisticEntries(2, 0, 1);
+    std::string out = fileStart(3);
+    Row first;
+    fillRow(first, around[0], 0);
+    first.appendTo(out);
+
+    const Nk2Entry entry = smtpEntry("Long name", "long.name@example.org", true);
+    std::string name(nameBytes & ~std::size_t{1}, '\0');
+    constexpr std::string_view kRepeated = "Long name ";
+    for (std::size_t unit = 0; unit < name.size() / 2; ++unit) {
+        name[2 * unit] = kRepeated[unit % kRepeated.size()];
+    }
+    Row hostile;
+    hostile.sized(PrDisplayName, PtUnicode, name);
+    std::string().swap(name);
+    hostile.text(PrAddrType, "SMTP", true);
+    hostile.text(PrEmailAddress, entry.address, true);
+    hostile.binary(PrEntryId, oneOffEntryId(entry));
+    hostile.binary(PrSearchKey, "SMTP:" + upperAscii(entry.address) + '\0');
+    hostile.appendTo(out);
+
+    Row last;
+    fillRow(last, around[1], 2);
+    last.appendTo(out);
+    appendFooter(out);
     return out;
 }
 

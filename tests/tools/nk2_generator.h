@@ -76,6 +76,11 @@ std::string manyRowsFile();
 // last one.
 std::string hostileRandomFile(std::size_t size, std::uint32_t seed);
 
+// Three SMTP entries, the middle one's display name (PR_DISPLAY_NAME alone) `nameBytes` bytes of
+// UTF-16 ("Long name " over and over, no terminator): a value far beyond any real one, for the
+// readers' and the converter's memory.
+std::string longNameFile(std::size_t nameBytes);
+
 // A realistic file with every 0x02 byte changed to 0x03, so no address ever ends.
 std::string fileWithoutTerminators(const std::vector<Nk2Entry>& entries);
 
