@@ -3,6 +3,7 @@
 #include "core/os/input_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -22,8 +23,9 @@ StreamedStructure failure(std::string reason) {
 }
 
 // The bytes the reading still needs followed by those just read, in one block that grows only
-// for an item larger than it. Grown without being filled first, so that memory never read into
-// is never touched.
+// for an item larger than itself. It grows in place where the system can (a large block is
+// moved by remapping its pages), so that growing never holds the old bytes and a copy at once,
+// and memory never read into is never touched.
 class Window {
 public:
     char* free() { return bytes_.get() + used_; }
@@ -40,16 +42,30 @@ public:
         start_ = needed;
         if (used_ == size_) {
             const std::size_t size = size_ + size_ / 2;
-            auto bytes = std::make_unique_for_overwrite<char[]>(size);
-            std::memcpy(bytes.get(), bytes_.get(), used_);
-            bytes_ = std::move(bytes);
+            void* grown = std::realloc(bytes_.get(), size);
+            if (grown == nullptr) {
+                throw std::bad_alloc();
+            }
+            static_cast<void>(bytes_.release());
+            bytes_.reset(static_cast<char*>(grown));
             size_ = size;
         }
     }
 
 private:
+    struct Free {
+        void operator()(char* bytes) const { std::free(bytes); }
+    };
+    static std::unique_ptr<char, Free> allocated(std::size_t size) {
+        auto* bytes = static_cast<char*>(std::malloc(size));
+        if (bytes == nullptr) {
+            throw std::bad_alloc();
+        }
+        return std::unique_ptr<char, Free>(bytes);
+    }
+
     std::size_t size_ = kBlock;
-    std::unique_ptr<char[]> bytes_ = std::make_unique_for_overwrite<char[]>(kBlock);
+    std::unique_ptr<char, Free> bytes_ = allocated(kBlock);
     std::size_t used_ = 0;
     std::size_t start_ = 0; // the file offset of the first byte kept
 };
