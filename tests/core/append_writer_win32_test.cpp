@@ -327,6 +327,32 @@ TEST(AppendToFileWin32, InputFileIsRefusedThroughEveryName) {
               std::nullopt);
 }
 
+// Pipes and devices: the NUL device takes an export's bytes as /dev/null does, a named pipe is
+// refused before a byte goes to it, and neither is read as a cache.
+TEST(AppendToFileWin32, PipesAndDevicesAreNoFiles) {
+    const std::string pipePath =
+        R"(\\.\pipe\quillet-test-)" + std::to_string(GetCurrentProcessId());
+    // One instance of the pipe for each who opens it: the export and the reading.
+    std::vector<HANDLE> instances;
+    for (int i = 0; i < 2; ++i) {
+        instances.push_back(CreateNamedPipeW(quillet::core::os::wideText(pipePath).c_str(),
+                                             PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE,
+                                             PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, nullptr));
+        ASSERT_NE(instances.back(), INVALID_HANDLE_VALUE);
+    }
+    EXPECT_EQ(appendToFile("NUL", AppendRequest{kHeader, "x"}), std::nullopt);
+    EXPECT_EQ(appendToFile(pipePath, AppendRequest{kHeader, "x"}),
+              "it is a named pipe, not a regular file");
+    for (const std::string& input : {std::string("NUL"), pipePath}) {
+        const quillet::core::FileBytes read = quillet::core::readFileBytes(input);
+        EXPECT_FALSE(read.ok) << input;
+        EXPECT_EQ(read.reason, "Not a regular file") << input;
+    }
+    for (const HANDLE instance : instances) {
+        CloseHandle(instance);
+    }
+}
+
 TEST(AppendToFileWin32, HardLinkedFileStaysOneFile) {
     const Scratch scratch;
     const std::string real = scratch.fileWith("old.csv", kOld);
