@@ -28,7 +28,7 @@ StreamedStructure failure(std::string reason) {
 // and memory never read into is never touched.
 class Window {
 public:
-    char* free() { return bytes_.get() + used_; }
+    char* space() { return bytes_.get() + used_; }
     std::size_t room() const { return size_ - used_; }
     void filled(std::size_t count) { used_ += count; }
     std::string_view view() const { return {bytes_.get(), used_}; }
@@ -84,7 +84,7 @@ StreamedStructure streamStructure(const ReadSource& source, int descriptor, std:
             if (window.room() == 0) {
                 window.keepFrom(reader.neededFrom());
             }
-            const ssize_t got = readSome(source, descriptor, window.free(), window.room());
+            const ssize_t got = readSome(source, descriptor, window.space(), window.room());
             if (got < 0) {
                 return failure(std::strerror(errno != 0 ? errno : EIO));
             }
