@@ -12,6 +12,7 @@
 #include "core/file_bytes.h"
 #include "core/headless_host.h"
 #include "core/nk2_load.h"
+#include "core/packed_rows.h"
 #include "core/structure_load.h"
 #include "core/version.h"
 
@@ -47,12 +48,11 @@ std::string listText(std::span<const core::AddressRow> rows) {
 }
 
 // Prints the rows a batch at a time, as the contacts stream does: the whole list is never in
-// memory at once, and each batch reuses the memory of the one before.
-int printRows(std::span<const core::AddressRow> rows, bool json, std::ostream& out,
-              std::ostream& err) {
+// memory at once.
+int printRows(const core::RowRuns& rows, bool json, std::ostream& out, std::ostream& err) {
     constexpr std::size_t kBatchRows = 256;
-    for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
-        const auto batch = rows.subspan(first, std::min(kBatchRows, rows.size() - first));
+    for (std::size_t first = 0; first < rows.count; first += kBatchRows) {
+        const auto batch = rows.at(first, std::min(kBatchRows, rows.count - first));
         if (const int status = writeToStream(out, {json ? jsonLines(batch) : listText(batch)}, err);
             status != kExitOk) {
             return status;
@@ -117,33 +117,42 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
 int convert(const ConvertOptions& options, const InputReading& reading, std::ostream& out,
             std::ostream& err) {
     FinishingCounts finishing;
-    core::HeadlessHost loaded;
     core::FileIdentities inputs;
     std::size_t missed = 0;
+    // One input's rows are exported as they are; with several, each input's rows are packed
+    // once it is loaded, as they all stay until the one export.
+    const bool several = options.inputs.size() > 1;
+    core::AddressRows rows;
+    core::PackedRows packed;
     for (const std::string& path : options.inputs) {
-        const std::size_t rowsBefore = loaded.rows().size();
+        core::HeadlessHost loaded;
         const std::optional<std::size_t> missedHere =
             loadInput(path, options, reading, loaded, inputs, finishing, err);
         if (!missedHere) {
             return kExitUnreadableInput;
         }
         missed += *missedHere;
-        if (loaded.rows().size() == rowsBefore) {
+        if (loaded.rows().empty()) {
             warning(err) << "no e-mail addresses were found in " << path << "\n";
+        }
+        if (several) {
+            packed.append(loaded.rows());
+        } else {
+            rows = std::move(loaded).takeRows();
         }
     }
     if (missed > 0) {
         warning(err) << "the scan missed " << missed
                      << " addresses the files hold; --read structure reads every entry\n";
     }
-    const core::AddressRows& rows = loaded.rows();
-    if (rows.empty()) {
+    const core::RowRuns runs = several ? core::RowRuns::of(packed) : core::RowRuns::of(rows);
+    if (runs.count == 0) {
         return kExitNoAddresses;
     }
     if (options.list) {
-        return printRows(rows, options.jsonLines, out, err);
+        return printRows(runs, options.jsonLines, out, err);
     }
-    return writeExport(rows, options, inputs, out, err);
+    return writeExport(runs, options, inputs, out, err);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ int streamContacts(core::ExportBlocks& blocks, std::ostream& out, std::ostream& 
 
 } // namespace
 
-int writeExport(std::span<const core::AddressRow> rows, const ConvertOptions& options,
+int writeExport(const core::RowRuns& rows, const ConvertOptions& options,
                 const core::FileIdentities& inputs, std::ostream& out, std::ostream& err) {
     // Made a block of rows at a time, so that the whole export is never in memory at once.
     core::ExportBlocks blocks(rows, options.format, options.encoding);

@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "core/address_row.h"
 #include "core/file_identity.h"
+#include "core/packed_rows.h"
 
 #include <ostream>
 #include <span>
@@ -13,7 +14,7 @@ namespace quillet::cli {
 // options.format (rows without an Internet address are left out of vCards and counted on err),
 // refusing a target that is one of the inputs. Returns the exit status; problems, and
 // characters the encoding lost, go to err.
-int writeExport(std::span<const core::AddressRow> rows, const ConvertOptions& options,
+int writeExport(const core::RowRuns& rows, const ConvertOptions& options,
                 const core::FileIdentities& inputs, std::ostream& out, std::ostream& err);
 
 } // namespace quillet::cli

@@ -5,6 +5,7 @@
 #include "core/vcard_layout.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace quillet::core {
@@ -50,25 +51,32 @@ ExportBytes exportRows(std::span<const AddressRow> rows, ExportFormat format,
 
 ExportBlocks::ExportBlocks(std::span<const AddressRow> rows, ExportFormat format,
                            TextEncoding encoding, std::size_t rowsPerBlock)
-    : rows_(rows), format_(format), encoding_(encoding),
+    : ExportBlocks(RowRuns::of(rows), format, encoding, rowsPerBlock) {}
+
+ExportBlocks::ExportBlocks(RowRuns rows, ExportFormat format, TextEncoding encoding,
+                           std::size_t rowsPerBlock)
+    : rows_(std::move(rows)), format_(format), encoding_(encoding),
       rowsPerBlock_(std::max<std::size_t>(rowsPerBlock, 1)),
       // Any one row gives the header all of them do.
       header_(
-          exportRows(rows.first(std::min<std::size_t>(rows.size(), 1)), format, encoding).header) {
+          exportRows(rows_.at(0, std::min<std::size_t>(rows_.count, 1)), format, encoding).header) {
     if (format == ExportFormat::Vcf) {
         // vCards are UTF-8, so the address a card would carry is the row's own.
-        leftOut_ = static_cast<std::size_t>(std::ranges::count_if(
-            rows, [](const AddressRow& row) { return !hasInternetAddress(row.address); }));
+        for (std::size_t first = 0; first < rows_.count; first += rowsPerBlock_) {
+            leftOut_ += static_cast<std::size_t>(std::ranges::count_if(
+                rows_.at(first, std::min(rowsPerBlock_, rows_.count - first)),
+                [](const AddressRow& row) { return !hasInternetAddress(row.address); }));
+        }
     }
 }
 
 std::optional<std::string_view> ExportBlocks::records(std::size_t index) {
-    if (index >= (rows_.size() + rowsPerBlock_ - 1) / rowsPerBlock_) {
+    if (index >= (rows_.count + rowsPerBlock_ - 1) / rowsPerBlock_) {
         return std::nullopt;
     }
     const std::size_t first = index * rowsPerBlock_;
-    block_ = exportRows(rows_.subspan(first, std::min(rowsPerBlock_, rows_.size() - first)),
-                        format_, encoding_);
+    block_ = exportRows(rows_.at(first, std::min(rowsPerBlock_, rows_.count - first)), format_,
+                        encoding_);
     if (index == blocksCounted_) {
         entriesWithReplacements_ += block_.entriesWithReplacements;
         ++blocksCounted_;

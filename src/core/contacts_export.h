@@ -2,6 +2,7 @@
 
 #include "core/address_row.h"
 #include "core/contact_encoding.h"
+#include "core/packed_rows.h"
 
 #include <cstddef>
 #include <optional>
@@ -43,6 +44,9 @@ class ExportBlocks {
 public:
     ExportBlocks(std::span<const AddressRow> rows, ExportFormat format, TextEncoding encoding,
                  std::size_t rowsPerBlock = kExportBlockRows);
+    // The same for rows read a run at a time (see PackedRows).
+    ExportBlocks(RowRuns rows, ExportFormat format, TextEncoding encoding,
+                 std::size_t rowsPerBlock = kExportBlockRows);
 
     // What ExportBytes::header is for all the rows.
     const std::string& header() const { return header_; }
@@ -59,7 +63,7 @@ public:
     std::size_t leftOut() const { return leftOut_; }
 
 private:
-    std::span<const AddressRow> rows_;
+    RowRuns rows_;
     ExportFormat format_;
     TextEncoding encoding_;
     std::size_t rowsPerBlock_;

@@ -88,7 +88,37 @@ TEST(ContactsExport, BlocksAddUpToTheWholeExportCountedOnce) {
             EXPECT_EQ(blocks.entriesWithReplacements(), whole.entriesWithReplacements);
         }
     }
-    ExportBlocks none({}, ExportFormat::Csv, TextEncoding::Utf8);
+    ExportBlocks none(std::span<const AddressRow>{}, ExportFormat::Csv, TextEncoding::Utf8);
     EXPECT_EQ(none.header(), "");
     EXPECT_EQ(none.records(0), std::nullopt);
+}
+
+// Rows packed a run of inputs at a time come back numbered by their place, every other text and
+// the by-hand mark as they were, and export as the rows themselves do.
+TEST(ContactsExport, PackedRowsComeBackAndExportAsTheRowsThemselves) {
+    AddressRows rows = kRows;
+    rows.push_back({"1", "Zoë \"Z\" Ng", "zoe@example.com", "SMTP", true});
+    rows.push_back({"2", "", "olya", "EX"});
+    PackedRows packed;
+    packed.append(std::span(rows).first(2));
+    packed.append(std::span(rows).subspan(2));
+    AddressRows numbered = rows;
+    for (std::size_t i = 0; i < numbered.size(); ++i) {
+        numbered[i].number = std::to_string(i + 1);
+    }
+    const auto run = packed.run(0, packed.size());
+    EXPECT_EQ(AddressRows(run.begin(), run.end()), numbered);
+    EXPECT_EQ(packed.run(3, 1)[0], numbered[3]);
+
+    for (const ExportFormat format : {ExportFormat::Csv, ExportFormat::Vcf}) {
+        const ExportBytes whole = exportRows(numbered, format, TextEncoding::Cp1252);
+        ExportBlocks blocks(RowRuns::of(packed), format, TextEncoding::Cp1252, 2);
+        std::string records;
+        for (std::size_t index = 0; const auto block = blocks.records(index); ++index) {
+            records += *block;
+        }
+        EXPECT_EQ(blocks.header() + records, whole.header + whole.records);
+        EXPECT_EQ(blocks.leftOut(), whole.leftOut);
+        EXPECT_EQ(blocks.entriesWithReplacements(), whole.entriesWithReplacements);
+    }
 }

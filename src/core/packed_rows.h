@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/address_row.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quillet::core {
+
+// Rows numbered by their place (the first is "1"), kept compactly: their texts one after the
+// other in one block, a third of the memory of the rows themselves. A run of them is made into
+// rows again when it is read. For a run of many inputs, whose rows stay until the one export.
+class PackedRows {
+public:
+    // Appends the rows; their numbers are not kept, the place gives them.
+    void append(std::span<const AddressRow> rows);
+    std::size_t size() const { return entries_.size(); }
+
+    // Rows [first, first + count) as rows again, valid until the next call.
+    std::span<const AddressRow> run(std::size_t first, std::size_t count);
+
+private:
+    struct Entry {
+        std::size_t start; // of the name in texts_
+        std::uint32_t nameSize;
+        std::uint32_t addressSize; // the type follows the address
+        std::uint32_t typeSize;
+        bool byHand;
+    };
+    std::string texts_;
+    std::vector<Entry> entries_;
+    AddressRows run_;
+};
+
+// Rows to be read in order a run at a time, wherever they are kept.
+struct RowRuns {
+    std::size_t count = 0;
+    // Rows [first, first + size), valid until the next call.
+    std::function<std::span<const AddressRow>(std::size_t first, std::size_t size)> at;
+
+    static RowRuns of(std::span<const AddressRow> rows);
+    static RowRuns of(PackedRows& rows);
+};
+
+} // namespace quillet::core
