@@ -83,11 +83,11 @@ using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 // left out that the file's structure holds (none for a structural reading, which says on err
 // where a damaged file stopped it), or nothing when the input could not be read.
 std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
-                                     const InputReading& reading, core::HeadlessHost& loaded,
+                                     const InputReading& reading, core::PackedRows& rows,
                                      core::FileIdentities& inputs, FinishingCounts& finishing,
                                      std::ostream& err) {
     if (options.read != ReadMode::Scan) {
-        return loadByLayout(path, options, reading, path == "-" ? 0 : fileSizeOf(path), loaded,
+        return loadByLayout(path, options, reading, path == "-" ? 0 : fileSizeOf(path), rows,
                             inputs, err)
                    ? std::optional<std::size_t>(0)
                    : std::nullopt;
@@ -103,11 +103,11 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     }
     inputs.push_back(file.identity);
     structure->fileRead(file.bytes);
-    const std::size_t first = loaded.rows().size();
+    core::HeadlessHost loaded;
     core::loadNk2(file.bytes, options.load, loaded);
-    const std::size_t missed =
-        structure->missedAmong(core::addressKeys(std::span(loaded.rows()).subspan(first)));
+    const std::size_t missed = structure->missedAmong(core::addressKeys(loaded.rows()));
     finishing.push_back(std::move(structure));
+    rows.append(loaded.rows());
     return missed;
 }
 
@@ -119,36 +119,28 @@ int convert(const ConvertOptions& options, const InputReading& reading, std::ost
     FinishingCounts finishing;
     core::FileIdentities inputs;
     std::size_t missed = 0;
-    // One input's rows are exported as they are; with several, each input's rows are packed
-    // once it is loaded, as they all stay until the one export.
-    const bool several = options.inputs.size() > 1;
-    core::AddressRows rows;
-    core::PackedRows packed;
+    // Kept packed until they are printed or exported, a run at a time.
+    core::PackedRows rows;
     for (const std::string& path : options.inputs) {
-        core::HeadlessHost loaded;
+        const std::size_t rowsBefore = rows.size();
         const std::optional<std::size_t> missedHere =
-            loadInput(path, options, reading, loaded, inputs, finishing, err);
+            loadInput(path, options, reading, rows, inputs, finishing, err);
         if (!missedHere) {
             return kExitUnreadableInput;
         }
         missed += *missedHere;
-        if (loaded.rows().empty()) {
+        if (rows.size() == rowsBefore) {
             warning(err) << "no e-mail addresses were found in " << path << "\n";
-        }
-        if (several) {
-            packed.append(loaded.rows());
-        } else {
-            rows = std::move(loaded).takeRows();
         }
     }
     if (missed > 0) {
         warning(err) << "the scan missed " << missed
                      << " addresses the files hold; --read structure reads every entry\n";
     }
-    const core::RowRuns runs = several ? core::RowRuns::of(packed) : core::RowRuns::of(rows);
-    if (runs.count == 0) {
+    if (rows.size() == 0) {
         return kExitNoAddresses;
     }
+    const core::RowRuns runs = core::RowRuns::of(rows);
     if (options.list) {
         return printRows(runs, options.jsonLines, out, err);
     }

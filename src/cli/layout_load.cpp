@@ -3,6 +3,7 @@
 #include "cli/diagnostics.h"
 #include "cli/layout_thread.h"
 #include "cli/standard_input.h"
+#include "core/headless_host.h"
 #include "core/nk2_load.h"
 #include "core/streamed_structure.h"
 #include "core/structure_load.h"
@@ -24,55 +25,36 @@ core::AddressRows scannedRows(std::string_view bytes, const core::LoadOptions& o
 }
 
 // Appends the scanned rows for the addresses that the rows from `first` on lack (letter case
-// aside), numbered on after them; returns how many.
-std::size_t addScannedRows(const core::AddressRows& scanned, core::HeadlessHost& loaded,
+// aside); returns how many.
+std::size_t addScannedRows(const core::AddressRows& scanned, core::PackedRows& rows,
                            std::size_t first) {
     std::unordered_set<std::string> have;
-    for (const core::AddressRow& row : std::span(loaded.rows()).subspan(first)) {
-        have.insert(core::addressKey(row.address));
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        have.insert(core::addressKey(rows.address(i)));
     }
-    core::AddressRows extra;
+    std::size_t added = 0;
     for (const core::AddressRow& row : scanned) {
         if (!row.address.empty() && have.insert(core::addressKey(row.address)).second) {
-            extra.push_back(row);
-            extra.back().number =
-                std::to_string(loaded.rowCount() + static_cast<int>(extra.size()));
+            rows.append(row.name, row.address, row.type, row.byHand);
+            ++added;
         }
     }
-    const std::size_t added = extra.size();
-    loaded.appendRows(std::move(extra));
     return added;
 }
 
-// The rows of the addresses a layout gives, one per distinct address, numbered on after those
-// there were.
-class LayoutRows {
-public:
-    LayoutRows(long before, std::size_t fileSize)
-        : before_(before), first_(core::expectedAddresses(fileSize)) {
-        // A real cache gives a row every few hundred bytes: room made up front spares the rows
-        // from moving as they grow, and the room not used is never touched. Past the size of
-        // any real cache, they grow as they come.
-        constexpr std::size_t kRealCacheSize = std::size_t{64} << 20;
-        rows_.reserve(std::min(fileSize, kRealCacheSize) / 200);
-    }
-
-    void add(const core::AddressPart& part) {
-        for (const std::size_t i : first_.newIn(part)) {
-            const long number = before_ + static_cast<long>(rows_.size()) + 1L;
-            if (std::optional<core::AddressRow> row =
-                    core::structureRow(part.name(i), part.address(i), part.type(i), number)) {
-                rows_.push_back(std::move(*row));
-            }
+// Adds a row for each address of the part not seen before, as a grid would show it: the reader
+// leaves no tab in these texts, so no cell moves, but a NUL still ends one; an entry that would
+// show nothing gives no row.
+void addLayoutRows(const core::AddressPart& part, core::FirstAddresses& first,
+                   core::PackedRows& rows) {
+    for (const std::size_t i : first.newIn(part)) {
+        const std::string_view name = core::cutAtNul(part.name(i));
+        const std::string_view address = core::cutAtNul(part.address(i));
+        if (!name.empty() || !address.empty()) {
+            rows.append(name, address, core::typeText(part.type(i)));
         }
     }
-    core::AddressRows take() && { return std::move(rows_); }
-
-private:
-    long before_;
-    core::FirstAddresses first_;
-    core::AddressRows rows_;
-};
+}
 
 // A reading of standard input's bytes, already in memory, as if from a file.
 core::ReadSource memorySource(std::string_view& bytes) {
@@ -87,7 +69,7 @@ core::ReadSource memorySource(std::string_view& bytes) {
 } // namespace
 
 bool loadByLayout(const std::string& path, const ConvertOptions& options,
-                  const InputReading& reading, std::size_t sizeHint, core::HeadlessHost& loaded,
+                  const InputReading& reading, std::size_t sizeHint, core::PackedRows& rows,
                   core::FileIdentities& inputs, std::ostream& err) {
     // Standard input is read whole first; a file is read a block at a time on the other thread,
     // never whole unless the scan must help.
@@ -107,17 +89,17 @@ bool loadByLayout(const std::string& path, const ConvertOptions& options,
         std::string_view rest = whole.bytes;
         return core::streamStructure(memorySource(rest), 0, whole.bytes.size(), options.load, give);
     });
-    const std::size_t first = loaded.rows().size();
-    LayoutRows rows(loaded.rowCount(), path == "-" ? whole.bytes.size() : sizeHint);
-    core::StreamedStructure read =
-        layout.result([&rows](const core::AddressPart& part) { rows.add(part); });
+    const std::size_t first = rows.size();
+    core::FirstAddresses firstOfEach(
+        core::expectedAddresses(path == "-" ? whole.bytes.size() : sizeHint));
+    core::StreamedStructure read = layout.result(
+        [&](const core::AddressPart& part) { addLayoutRows(part, firstOfEach, rows); });
     if (!read.ok) {
         problem(err) << core::couldNotOpenText(path, read.reason) << "\n";
         return false;
     }
     inputs.push_back(path == "-" ? whole.identity : read.identity);
-    rows.add(read.rest);
-    loaded.appendRows(std::move(rows).take());
+    addLayoutRows(read.rest, firstOfEach, rows);
     if (read.structure.leftOutTooLong > 0) {
         warning(err) << path << ": " << read.structure.leftOutTooLong
                      << " entries with an address longer than " << core::kStructureTextLimit
@@ -139,7 +121,7 @@ bool loadByLayout(const std::string& path, const ConvertOptions& options,
     // The scan's rows are few (its steps are bounded); the bytes go before they are added.
     const core::AddressRows scanned = scannedRows(whole.bytes, options.load);
     std::string().swap(whole.bytes);
-    const std::size_t added = addScannedRows(scanned, loaded, first);
+    const std::size_t added = addScannedRows(scanned, rows, first);
     if (added == 0 && !read.structure.signature) {
         return true; // no layout and nothing scanned: the file is named as one without addresses
     }

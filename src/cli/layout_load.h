@@ -3,7 +3,7 @@
 #include "cli/convert.h"
 #include "cli/options.h"
 #include "core/file_identity.h"
-#include "core/headless_host.h"
+#include "core/packed_rows.h"
 
 #include <cstddef>
 #include <ostream>
@@ -11,14 +11,14 @@
 
 namespace quillet::cli {
 
-// Loads the rows of an input read by its layout (--read structure or auto): a file a block at a
-// time on a second thread while this one makes the rows, standard input once it is read whole.
+// Appends to rows those of an input read by its layout (--read structure or auto): a file a block
+// at a time on a second thread while this one makes the rows, standard input once it is read whole.
 // Where --read auto needs the scan to fill what a damaged layout did not give, the file is read
 // whole for it. Says on err what was left out and where a damaged file stopped the reading;
 // false, with the reason on err, when the input could not be read. sizeHint is the size the
 // system reports for a file.
 bool loadByLayout(const std::string& path, const ConvertOptions& options,
-                  const InputReading& reading, std::size_t sizeHint, core::HeadlessHost& loaded,
+                  const InputReading& reading, std::size_t sizeHint, core::PackedRows& rows,
                   core::FileIdentities& inputs, std::ostream& err);
 
 } // namespace quillet::cli

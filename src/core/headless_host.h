@@ -21,7 +21,6 @@ public:
     LoadLists& lists() override { return lists_; }
 
     const AddressRows& rows() const { return rows_; }
-    AddressRows takeRows() && { return std::move(rows_); }
 
 private:
     AddressRows rows_;

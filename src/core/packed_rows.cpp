@@ -6,11 +6,21 @@ namespace quillet::core {
 
 void PackedRows::append(std::span<const AddressRow> rows) {
     for (const AddressRow& row : rows) {
-        entries_.push_back({texts_.size(), static_cast<std::uint32_t>(row.name.size()),
-                            static_cast<std::uint32_t>(row.address.size()),
-                            static_cast<std::uint32_t>(row.type.size()), row.byHand});
-        texts_.append(row.name).append(row.address).append(row.type);
+        append(row.name, row.address, row.type, row.byHand);
     }
+}
+
+void PackedRows::append(std::string_view name, std::string_view address, std::string_view type,
+                        bool byHand) {
+    entries_.push_back({texts_.size(), static_cast<std::uint32_t>(name.size()),
+                        static_cast<std::uint32_t>(address.size()),
+                        static_cast<std::uint32_t>(type.size()), byHand});
+    texts_.append(name).append(address).append(type);
+}
+
+std::string_view PackedRows::address(std::size_t i) const {
+    const Entry& entry = entries_[i];
+    return std::string_view(texts_).substr(entry.start + entry.nameSize, entry.addressSize);
 }
 
 std::span<const AddressRow> PackedRows::run(std::size_t first, std::size_t count) {

@@ -7,18 +7,24 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillet::core {
 
 // Rows numbered by their place (the first is "1"), kept compactly: their texts one after the
-// other in one block, a third of the memory of the rows themselves. A run of them is made into
-// rows again when it is read. For a run of many inputs, whose rows stay until the one export.
+// other in one block, a third of the memory of the rows themselves and no allocation of their
+// own. A run of them is made into rows again when it is read: the converter's rows, which stay
+// until they are printed or exported.
 class PackedRows {
 public:
     // Appends the rows; their numbers are not kept, the place gives them.
     void append(std::span<const AddressRow> rows);
+    // Appends one row of these cells.
+    void append(std::string_view name, std::string_view address, std::string_view type,
+                bool byHand = false);
     std::size_t size() const { return entries_.size(); }
+    std::string_view address(std::size_t i) const;
 
     // Rows [first, first + count) as rows again, valid until the next call.
     std::span<const AddressRow> run(std::size_t first, std::size_t count);

@@ -20,6 +20,19 @@ bool cellIsWholeAddress(std::string_view name, std::string_view address) {
            address.find('\0') == std::string_view::npos;
 }
 
+// The grid row of one address the structure gave, with its number; nothing when it would show
+// nothing.
+std::optional<AddressRow> structureRow(NamedAddress entry, long number) {
+    // The reader leaves no tab in these texts, so no cell moves: a NUL still ends one.
+    entry.name.resize(cutAtNul(entry.name).size());
+    entry.address.resize(cutAtNul(entry.address).size());
+    if (entry.address.empty() && entry.name.empty()) {
+        return std::nullopt;
+    }
+    return AddressRow{std::to_string(number), std::move(entry.name), std::move(entry.address),
+                      std::string(typeText(entry.type))};
+}
+
 } // namespace
 
 std::string_view typeText(AddressType type) {
@@ -165,23 +178,6 @@ StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptio
     }
     Nk2Structure structure = std::move(reader).finish(fileBytes);
     return {std::move(structure), std::move(addresses).take()};
-}
-
-std::optional<AddressRow> structureRow(NamedAddress entry, long number) {
-    // The reader leaves no tab in these texts, so no cell moves: a NUL still ends one.
-    entry.name.resize(cutAtNul(entry.name).size());
-    entry.address.resize(cutAtNul(entry.address).size());
-    if (entry.address.empty() && entry.name.empty()) {
-        return std::nullopt;
-    }
-    return AddressRow{std::to_string(number), std::move(entry.name), std::move(entry.address),
-                      std::string(typeText(entry.type))};
-}
-
-std::optional<AddressRow> structureRow(std::string_view name, std::string_view address,
-                                       AddressType type, long number) {
-    return structureRow(
-        NamedAddress{std::string(cutAtNul(name)), std::string(cutAtNul(address)), type}, number);
 }
 
 void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host) {

@@ -122,12 +122,6 @@ struct StructureRead {
 StructureRead readStructureAddresses(std::string_view fileBytes, const LoadOptions& options,
                                      LoaderHost& host);
 
-// The grid row of one address the structure gave, with its number; nothing when it would show
-// nothing.
-std::optional<AddressRow> structureRow(NamedAddress entry, long number);
-std::optional<AddressRow> structureRow(std::string_view name, std::string_view address,
-                                       AddressType type, long number);
-
 // Appends them through the host as the closing step of Browse does (same banners, numbering on
 // from the rows there are), a batch at a time.
 void appendStructureAddresses(NamedAddresses addresses, LoaderHost& host);
