@@ -30,14 +30,16 @@
 namespace quillet::cli {
 namespace {
 
-// The rows as --list prints them by default: their four cells, tab-separated, each row on one
-// line (a CR or LF in a cell is written as a space).
-std::string listText(std::span<const core::AddressRow> rows) {
+// Rows [first, first + count) as --list prints them by default: their four cells (the number
+// being the place), tab-separated, each row on one line (a CR or LF in a cell is written as a
+// space). Straight from the packed texts: listing makes no row.
+std::string listText(const core::PackedRows& rows, std::size_t first, std::size_t count) {
     std::string text;
-    for (const core::AddressRow& row : rows) {
+    for (std::size_t i = first; i < first + count; ++i) {
+        const core::PackedRows::Cells cells = rows.cells(i);
         const std::size_t start = text.size();
-        text.append(row.number).append(1, '\t').append(row.name).append(1, '\t');
-        text.append(row.address).append(1, '\t').append(row.type);
+        text.append(std::to_string(i + 1)).append(1, '\t').append(cells.name).append(1, '\t');
+        text.append(cells.address).append(1, '\t').append(cells.type);
         // One pass over the whole line, which the compiler makes wide instructions.
         for (char& c : std::span(text).subspan(start)) {
             c = c == '\r' || c == '\n' ? ' ' : c;
@@ -49,12 +51,13 @@ std::string listText(std::span<const core::AddressRow> rows) {
 
 // Prints the rows a batch at a time, as the contacts stream does: the whole list is never in
 // memory at once.
-int printRows(const core::RowRuns& rows, bool json, std::ostream& out, std::ostream& err) {
+int printRows(core::PackedRows& rows, bool json, std::ostream& out, std::ostream& err) {
     constexpr std::size_t kBatchRows = 256;
-    for (std::size_t first = 0; first < rows.count; first += kBatchRows) {
-        const auto batch = rows.at(first, std::min(kBatchRows, rows.count - first));
-        if (const int status = writeToStream(out, {json ? jsonLines(batch) : listText(batch)}, err);
-            status != kExitOk) {
+    for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
+        const std::size_t count = std::min(kBatchRows, rows.size() - first);
+        const std::string text =
+            json ? jsonLines(rows.run(first, count)) : listText(rows, first, count);
+        if (const int status = writeToStream(out, {text}, err); status != kExitOk) {
             return status;
         }
     }
@@ -140,11 +143,10 @@ int convert(const ConvertOptions& options, const InputReading& reading, std::ost
     if (rows.size() == 0) {
         return kExitNoAddresses;
     }
-    const core::RowRuns runs = core::RowRuns::of(rows);
     if (options.list) {
-        return printRows(runs, options.jsonLines, out, err);
+        return printRows(rows, options.jsonLines, out, err);
     }
-    return writeExport(runs, options, inputs, out, err);
+    return writeExport(core::RowRuns::of(rows), options, inputs, out, err);
 }
 
 } // namespace

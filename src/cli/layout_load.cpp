@@ -30,7 +30,7 @@ std::size_t addScannedRows(const core::AddressRows& scanned, core::PackedRows& r
                            std::size_t first) {
     std::unordered_set<std::string> have;
     for (std::size_t i = first; i < rows.size(); ++i) {
-        have.insert(core::addressKey(rows.address(i)));
+        have.insert(core::addressKey(rows.cells(i).address));
     }
     std::size_t added = 0;
     for (const core::AddressRow& row : scanned) {

@@ -18,22 +18,24 @@ void PackedRows::append(std::string_view name, std::string_view address, std::st
     texts_.append(name).append(address).append(type);
 }
 
-std::string_view PackedRows::address(std::size_t i) const {
+PackedRows::Cells PackedRows::cells(std::size_t i) const {
     const Entry& entry = entries_[i];
-    return std::string_view(texts_).substr(entry.start + entry.nameSize, entry.addressSize);
+    const std::string_view texts(texts_);
+    return {texts.substr(entry.start, entry.nameSize),
+            texts.substr(entry.start + entry.nameSize, entry.addressSize),
+            texts.substr(entry.start + entry.nameSize + entry.addressSize, entry.typeSize)};
 }
 
 std::span<const AddressRow> PackedRows::run(std::size_t first, std::size_t count) {
     run_.resize(count);
-    const std::string_view texts(texts_);
     for (std::size_t i = 0; i < count; ++i) {
-        const Entry& entry = entries_[first + i];
+        const Cells texts = cells(first + i);
         AddressRow& row = run_[i];
         row.number = std::to_string(first + i + 1);
-        row.name = texts.substr(entry.start, entry.nameSize);
-        row.address = texts.substr(entry.start + entry.nameSize, entry.addressSize);
-        row.type = texts.substr(entry.start + entry.nameSize + entry.addressSize, entry.typeSize);
-        row.byHand = entry.byHand;
+        row.name = texts.name;
+        row.address = texts.address;
+        row.type = texts.type;
+        row.byHand = entries_[first + i].byHand;
     }
     return run_;
 }

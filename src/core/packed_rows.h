@@ -24,7 +24,14 @@ public:
     void append(std::string_view name, std::string_view address, std::string_view type,
                 bool byHand = false);
     std::size_t size() const { return entries_.size(); }
-    std::string_view address(std::size_t i) const;
+
+    // The texts of row i, valid while no row is appended.
+    struct Cells {
+        std::string_view name;
+        std::string_view address;
+        std::string_view type;
+    };
+    Cells cells(std::size_t i) const;
 
     // Rows [first, first + count) as rows again, valid until the next call.
     std::span<const AddressRow> run(std::size_t first, std::size_t count);
