@@ -9,8 +9,6 @@
 #include "core/structure_load.h"
 
 #include <algorithm>
-#include <optional>
-#include <span>
 #include <string_view>
 #include <unordered_set>
 
