@@ -3,8 +3,8 @@
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/export_step.h"
-#include "cli/json_lines.h"
 #include "cli/layout_load.h"
+#include "cli/listed_rows.h"
 #include "cli/options.h"
 #include "cli/standard_input.h"
 #include "cli/stream_output.h"
@@ -30,40 +30,6 @@
 namespace quillet::cli {
 namespace {
 
-// Rows [first, first + count) as --list prints them by default: their four cells (the number
-// being the place), tab-separated, each row on one line (a CR or LF in a cell is written as a
-// space). Straight from the packed texts: listing makes no row.
-std::string listText(const core::PackedRows& rows, std::size_t first, std::size_t count) {
-    std::string text;
-    for (std::size_t i = first; i < first + count; ++i) {
-        const core::PackedRows::Cells cells = rows.cells(i);
-        const std::size_t start = text.size();
-        text.append(std::to_string(i + 1)).append(1, '\t').append(cells.name).append(1, '\t');
-        text.append(cells.address).append(1, '\t').append(cells.type);
-        // One pass over the whole line, which the compiler makes wide instructions.
-        for (char& c : std::span(text).subspan(start)) {
-            c = c == '\r' || c == '\n' ? ' ' : c;
-        }
-        text += '\n';
-    }
-    return text;
-}
-
-// Prints the rows a batch at a time, as the contacts stream does: the whole list is never in
-// memory at once.
-int printRows(core::PackedRows& rows, bool json, std::ostream& out, std::ostream& err) {
-    constexpr std::size_t kBatchRows = 256;
-    for (std::size_t first = 0; first < rows.size(); first += kBatchRows) {
-        const std::size_t count = std::min(kBatchRows, rows.size() - first);
-        const std::string text =
-            json ? jsonLines(rows.run(first, count)) : listText(rows, first, count);
-        if (const int status = writeToStream(out, {text}, err); status != kExitOk) {
-            return status;
-        }
-    }
-    return kExitOk;
-}
-
 // The input's bytes: the cache on standard input for "-", else the file, shown to a follower as
 // they are read.
 core::FileBytes readInput(const std::string& path, const InputReading& reading,
@@ -86,7 +52,7 @@ using FinishingCounts = std::vector<std::unique_ptr<StructureCount>>;
 // left out that the file's structure holds (none for a structural reading, which says on err
 // where a damaged file stopped it), or nothing when the input could not be read.
 std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptions& options,
-                                     const InputReading& reading, core::PackedRows& rows,
+                                     const InputReading& reading, core::RowSink& rows,
                                      core::FileIdentities& inputs, FinishingCounts& finishing,
                                      std::ostream& err) {
     if (options.read != ReadMode::Scan) {
@@ -114,16 +80,12 @@ std::optional<std::size_t> loadInput(const std::string& path, const ConvertOptio
     return missed;
 }
 
-// Reads and loads the files one at a time, so that only one is in memory at once, then prints
-// or exports the rows; an unreadable file stops the run before anything is written, and so does
-// a run in which no file gave an address.
-int convert(const ConvertOptions& options, const InputReading& reading, std::ostream& out,
-            std::ostream& err) {
-    FinishingCounts finishing;
-    core::FileIdentities inputs;
+// Reads and loads the files one at a time into rows, so that only one is in memory at once; an
+// exit status when an unreadable file stops the run, or when no file gave an address.
+std::optional<int> loadInputs(const ConvertOptions& options, const InputReading& reading,
+                              core::RowSink& rows, core::FileIdentities& inputs,
+                              FinishingCounts& finishing, std::ostream& err) {
     std::size_t missed = 0;
-    // Kept packed until they are printed or exported, a run at a time.
-    core::PackedRows rows;
     for (const std::string& path : options.inputs) {
         const std::size_t rowsBefore = rows.size();
         const std::optional<std::size_t> missedHere =
@@ -143,8 +105,28 @@ int convert(const ConvertOptions& options, const InputReading& reading, std::ost
     if (rows.size() == 0) {
         return kExitNoAddresses;
     }
+    return std::nullopt;
+}
+
+// Loads the files, then prints or exports the rows: nothing is written unless every file was
+// read. The listing's lines are made as the rows come; an export keeps them packed until it
+// writes them, a run at a time.
+int convert(const ConvertOptions& options, const InputReading& reading, std::ostream& out,
+            std::ostream& err) {
+    FinishingCounts finishing; // their threads end while the rows are written
+    core::FileIdentities inputs;
     if (options.list) {
-        return printRows(rows, options.jsonLines, out, err);
+        ListedRows listed(options.jsonLines);
+        if (const std::optional<int> stopped =
+                loadInputs(options, reading, listed, inputs, finishing, err)) {
+            return *stopped;
+        }
+        return listed.print(out, err);
+    }
+    core::PackedRows rows;
+    if (const std::optional<int> stopped =
+            loadInputs(options, reading, rows, inputs, finishing, err)) {
+        return *stopped;
     }
     return writeExport(core::RowRuns::of(rows), options, inputs, out, err);
 }

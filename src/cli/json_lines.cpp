@@ -55,10 +55,6 @@ std::optional<std::string_view> lineBreakEscape(std::string_view character) {
     return std::nullopt;
 }
 
-bool isDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 } // namespace
 
 std::string jsonString(std::string_view text) {
@@ -109,18 +105,12 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-std::string jsonLines(std::span<const core::AddressRow> rows) {
-    std::string text;
-    for (const core::AddressRow& row : rows) {
-        // The grid numbers its rows in decimal; anything else is passed on as text.
-        text += "{\"number\":";
-        text += isDigits(row.number) ? row.number : jsonString(row.number);
-        text += ",\"name\":" + jsonString(row.name);
-        text += ",\"address\":" + jsonString(row.address);
-        text += ",\"type\":" + jsonString(row.type);
-        text += "}\n";
-    }
-    return text;
+void appendJsonLine(std::string& text, std::size_t number, std::string_view name,
+                    std::string_view address, std::string_view type) {
+    text.append("{\"number\":").append(std::to_string(number));
+    text.append(",\"name\":").append(jsonString(name));
+    text.append(",\"address\":").append(jsonString(address));
+    text.append(",\"type\":").append(jsonString(type)).append("}\n");
 }
 
 } // namespace quillet::cli

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/address_row.h"
-
-#include <span>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,7 +11,9 @@ namespace quillet::cli {
 // valid UTF-8 becomes U+FFFD, so the result is always valid JSON in UTF-8.
 std::string jsonString(std::string_view text);
 
-// One JSON object per row and line: {"number":N,"name":"...","address":"...","type":"..."}.
-std::string jsonLines(std::span<const core::AddressRow> rows);
+// Appends a row as one JSON object on its line:
+// {"number":N,"name":"...","address":"...","type":"..."}.
+void appendJsonLine(std::string& text, std::size_t number, std::string_view name,
+                    std::string_view address, std::string_view type);
 
 } // namespace quillet::cli

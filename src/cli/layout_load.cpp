@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_set>
 
 namespace quillet::cli {
 namespace {
@@ -22,17 +21,13 @@ core::AddressRows scannedRows(std::string_view bytes, const core::LoadOptions& o
     return scanned.rows();
 }
 
-// Appends the scanned rows for the addresses that the rows from `first` on lack (letter case
-// aside); returns how many.
-std::size_t addScannedRows(const core::AddressRows& scanned, core::PackedRows& rows,
-                           std::size_t first) {
-    std::unordered_set<std::string> have;
-    for (std::size_t i = first; i < rows.size(); ++i) {
-        have.insert(core::addressKey(rows.cells(i).address));
-    }
+// Appends the scanned rows for the addresses the layout did not give (letter case aside), each
+// once; returns how many.
+std::size_t addScannedRows(const core::AddressRows& scanned, core::FirstAddresses& layout,
+                           core::RowSink& rows) {
     std::size_t added = 0;
     for (const core::AddressRow& row : scanned) {
-        if (!row.address.empty() && have.insert(core::addressKey(row.address)).second) {
+        if (!row.address.empty() && layout.firstSight(row.address)) {
             rows.append(row.name, row.address, row.type, row.byHand);
             ++added;
         }
@@ -44,12 +39,12 @@ std::size_t addScannedRows(const core::AddressRows& scanned, core::PackedRows& r
 // leaves no tab in these texts, so no cell moves, but a NUL still ends one; an entry that would
 // show nothing gives no row.
 void addLayoutRows(const core::AddressPart& part, core::FirstAddresses& first,
-                   core::PackedRows& rows) {
+                   core::RowSink& rows) {
     for (const std::size_t i : first.newIn(part)) {
         const std::string_view name = core::cutAtNul(part.name(i));
         const std::string_view address = core::cutAtNul(part.address(i));
         if (!name.empty() || !address.empty()) {
-            rows.append(name, address, core::typeText(part.type(i)));
+            rows.append(name, address, core::typeText(part.type(i)), false);
         }
     }
 }
@@ -67,7 +62,7 @@ core::ReadSource memorySource(std::string_view& bytes) {
 } // namespace
 
 bool loadByLayout(const std::string& path, const ConvertOptions& options,
-                  const InputReading& reading, std::size_t sizeHint, core::PackedRows& rows,
+                  const InputReading& reading, std::size_t sizeHint, core::RowSink& rows,
                   core::FileIdentities& inputs, std::ostream& err) {
     // Standard input is read whole first; a file is read a block at a time on the other thread,
     // never whole unless the scan must help.
@@ -87,7 +82,6 @@ bool loadByLayout(const std::string& path, const ConvertOptions& options,
         std::string_view rest = whole.bytes;
         return core::streamStructure(memorySource(rest), 0, whole.bytes.size(), options.load, give);
     });
-    const std::size_t first = rows.size();
     core::FirstAddresses firstOfEach(
         core::expectedAddresses(path == "-" ? whole.bytes.size() : sizeHint));
     core::StreamedStructure read = layout.result(
@@ -119,7 +113,7 @@ bool loadByLayout(const std::string& path, const ConvertOptions& options,
     // The scan's rows are few (its steps are bounded); the bytes go before they are added.
     const core::AddressRows scanned = scannedRows(whole.bytes, options.load);
     std::string().swap(whole.bytes);
-    const std::size_t added = addScannedRows(scanned, rows, first);
+    const std::size_t added = addScannedRows(scanned, firstOfEach, rows);
     if (added == 0 && !read.structure.signature) {
         return true; // no layout and nothing scanned: the file is named as one without addresses
     }

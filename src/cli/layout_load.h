@@ -3,7 +3,7 @@
 #include "cli/convert.h"
 #include "cli/options.h"
 #include "core/file_identity.h"
-#include "core/packed_rows.h"
+#include "core/row_sink.h"
 
 #include <cstddef>
 #include <ostream>
@@ -18,7 +18,7 @@ namespace quillet::cli {
 // false, with the reason on err, when the input could not be read. sizeHint is the size the
 // system reports for a file.
 bool loadByLayout(const std::string& path, const ConvertOptions& options,
-                  const InputReading& reading, std::size_t sizeHint, core::PackedRows& rows,
+                  const InputReading& reading, std::size_t sizeHint, core::RowSink& rows,
                   core::FileIdentities& inputs, std::ostream& err);
 
 } // namespace quillet::cli

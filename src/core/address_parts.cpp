@@ -60,6 +60,12 @@ const std::vector<std::size_t>& FirstAddresses::newIn(const AddressPart& part) {
     return newOnes_;
 }
 
+bool FirstAddresses::firstSight(std::string_view address) {
+    std::string key;
+    addressKey(address, key);
+    return seen_.insert(key, KeySet::hashOf(key));
+}
+
 std::size_t expectedAddresses(std::size_t fileSize) {
     return std::min(fileSize / 400, std::size_t{1} << 20);
 }

@@ -73,6 +73,8 @@ public:
 
     // The positions in the part of the addresses not seen before, in order.
     const std::vector<std::size_t>& newIn(const AddressPart& part);
+    // Whether the address was not seen before; it is seen from then on.
+    bool firstSight(std::string_view address);
 
 private:
     KeySet seen_;

@@ -23,6 +23,8 @@ public:
     // side, not one after another.
     void insert(std::span<const std::string_view> keys, std::span<const std::size_t> hashes,
                 std::vector<std::size_t>& newOnes);
+    // Adds one key whose hash is given; whether it was not there yet.
+    bool insert(std::string_view key, std::size_t hash);
     static std::size_t hashOf(std::string_view key);
     std::size_t size() const { return ends_.size(); }
 
@@ -32,7 +34,6 @@ private:
         std::uint32_t key = 0; // the key's number plus one; 0 for an empty slot
     };
     std::string_view keyText(std::uint32_t number) const;
-    bool insert(std::string_view key, std::size_t hash);
     void grow();
 
     std::vector<Slot> slots_;       // a power of two of them, never more than half used

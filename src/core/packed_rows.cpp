@@ -4,12 +4,6 @@
 
 namespace quillet::core {
 
-void PackedRows::append(std::span<const AddressRow> rows) {
-    for (const AddressRow& row : rows) {
-        append(row.name, row.address, row.type, row.byHand);
-    }
-}
-
 void PackedRows::append(std::string_view name, std::string_view address, std::string_view type,
                         bool byHand) {
     entries_.push_back({texts_.size(), static_cast<std::uint32_t>(name.size()),

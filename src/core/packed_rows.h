@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/address_row.h"
+#include "core/row_sink.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,14 +17,12 @@ namespace quillet::core {
 // other in one block, a third of the memory of the rows themselves and no allocation of their
 // own. A run of them is made into rows again when it is read: the converter's rows, which stay
 // until they are printed or exported.
-class PackedRows {
+class PackedRows final : public RowSink {
 public:
-    // Appends the rows; their numbers are not kept, the place gives them.
-    void append(std::span<const AddressRow> rows);
-    // Appends one row of these cells.
+    using RowSink::append;
     void append(std::string_view name, std::string_view address, std::string_view type,
-                bool byHand = false);
-    std::size_t size() const { return entries_.size(); }
+                bool byHand) override;
+    std::size_t size() const override { return entries_.size(); }
 
     // The texts of row i, valid while no row is appended.
     struct Cells {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using quillet::cli::jsonLines;
+using quillet::cli::appendJsonLine;
 using quillet::cli::jsonString;
 
 TEST(JsonLines, EveryByteGivesValidJson) {
@@ -21,9 +21,10 @@ TEST(JsonLines, EveryByteGivesValidJson) {
 }
 
 TEST(JsonLines, OneObjectPerRow) {
-    const quillet::core::AddressRows rows = {{"1", "Ann", "ann@x.org", ""},
-                                             {"2", "", "PJONES", "EX"}};
-    EXPECT_EQ(jsonLines(rows), "{\"number\":1,\"name\":\"Ann\",\"address\":\"ann@x.org\","
-                               "\"type\":\"\"}\n{\"number\":2,\"name\":\"\",\"address\":"
-                               "\"PJONES\",\"type\":\"EX\"}\n");
+    std::string text;
+    appendJsonLine(text, 1, "Ann", "ann@x.org", "");
+    appendJsonLine(text, 2, "", "PJONES", "EX");
+    EXPECT_EQ(text, "{\"number\":1,\"name\":\"Ann\",\"address\":\"ann@x.org\","
+                    "\"type\":\"\"}\n{\"number\":2,\"name\":\"\",\"address\":"
+                    "\"PJONES\",\"type\":\"EX\"}\n");
 }
