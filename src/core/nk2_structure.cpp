@@ -27,34 +27,32 @@ enum : std::uint16_t {
 };
 constexpr std::size_t kGuidSize = 16;
 
+// The types whose value sits in the entry's 8-byte data array: 16-bit and 32-bit integers, float,
+// double, currency, application time, error code, boolean, 64-bit integer (all below 64, as bits)
+// and FILETIME.
+constexpr std::uint64_t kFixedSizeTypes = 1U << 0x02 | 1U << 0x03 | 1U << 0x04 | 1U << 0x05 |
+                                          1U << 0x06 | 1U << 0x07 | 1U << 0x0A | 1U << 0x0B |
+                                          1U << 0x14;
+constexpr std::uint16_t kTypeFileTime = 0x0040;
+// The types whose bytes follow the entry, preceded by their size: embedded object, 8-bit and
+// UTF-16 text (below 64, as bits) and binary.
+constexpr std::uint64_t kVariableSizeTypes = 1U << 0x0D | 1U << TypeString8 | 1U << TypeUnicode;
+constexpr std::uint16_t kTypeBinary = 0x0102;
+
+// Whether the type is one of a set of types below 64, worked out without a branch: real caches
+// order their properties differently from item to item, so the next value's type cannot be
+// foreseen.
+bool isAmong(std::uint64_t types, std::uint16_t type) {
+    const std::uint64_t bit = (types >> (type & 63)) & 1;
+    return (bit & static_cast<std::uint64_t>(type < 64)) != 0;
+}
+
 bool isFixedSize(std::uint16_t type) {
-    switch (type) {
-    case 0x0002: // 16-bit integer
-    case 0x0003: // 32-bit integer
-    case 0x0004: // float
-    case 0x0005: // double
-    case 0x0006: // currency
-    case 0x0007: // application time
-    case 0x000A: // error code
-    case 0x000B: // boolean
-    case 0x0014: // 64-bit integer
-    case 0x0040: // FILETIME
-        return true;
-    default:
-        return false;
-    }
+    return isAmong(kFixedSizeTypes, type) | (type == kTypeFileTime);
 }
 
 bool isVariableSize(std::uint16_t type) {
-    switch (type) {
-    case 0x000D: // embedded object
-    case TypeString8:
-    case TypeUnicode:
-    case 0x0102: // binary
-        return true;
-    default:
-        return false;
-    }
+    return isAmong(kVariableSizeTypes, type) | (type == kTypeBinary);
 }
 
 // The properties a recipient's row is made of.
@@ -344,6 +342,9 @@ private:
     }
 
     Step readValue() {
+        if (const std::optional<Step> step = readPlainValue()) {
+            return *step;
+        }
         if (left(at_) < kValueEntrySize) {
             return ends(at_, "the file ends inside a value");
         }
@@ -393,6 +394,36 @@ private:
                 keepText(property, single, window_.substr(sizeAt + 4 - start_, size));
             }
             at_ = sizeAt + 4 + size;
+        }
+        return Step::Done;
+    }
+
+    // Reads a value held in its entry or sized after it, the common kinds, when its entry and
+    // size are at hand and hold no surprise; nothing, with nothing read, otherwise. Which kind
+    // comes next cannot be foreseen, so it is worked out into the step taken, not branched on.
+    std::optional<Step> readPlainValue() {
+        if (left(at_) < kValueEntrySize + 4) {
+            return std::nullopt;
+        }
+        const std::uint16_t type = u16(at_);
+        const std::uint16_t property = u16(at_ + 2);
+        const bool held = isFixedSize(type);
+        const bool counted = isVariableSize(type);
+        if (!held && !counted) {
+            return std::nullopt;
+        }
+        const std::uint32_t size = u32(at_ + kValueEntrySize);
+        const std::size_t follows = (std::size_t{4} + size) & (std::size_t{0} - counted);
+        if (follows > left(at_) - kValueEntrySize || (type == TypeUnicode && size % 2 != 0)) {
+            return std::nullopt;
+        }
+        const std::size_t textAt = at_ + kValueEntrySize + 4;
+        at_ += kValueEntrySize + follows;
+        const bool text = (type == TypeString8) | (type == TypeUnicode);
+        const bool wanted = (static_cast<std::uint16_t>(property - PropDisplayName) <= 2) |
+                            (property == PropSmtpAddress);
+        if (text & wanted) {
+            keepText(property, type, window_.substr(textAt - start_, size));
         }
         return Step::Done;
     }

@@ -151,6 +151,14 @@ TEST(Nk2Structure, DamageStopsAtTheDamagedItemWithAMessage) {
         EXPECT_EQ(read.stoppedAt, firstValue + 16);
         EXPECT_FALSE(read.complete);
 
+        std::string oddSize = good; // the name as UTF-16, of an odd number of bytes
+        oddSize[firstValue] = '\x1F';
+        oddSize[firstValue + 16] = static_cast<char>(oddSize[firstValue + 16] | 1);
+        read = readNk2Structure(oddSize);
+        EXPECT_EQ(read.items, expectedItems(entries, k));
+        EXPECT_EQ(read.stoppedAt, firstValue + 16);
+        EXPECT_EQ(read.problem, "a UTF-16 text of odd size");
+
         std::string tooManyValues = good;
         putU32(tooManyValues, item, 0x10000000);
         read = readNk2Structure(tooManyValues);
