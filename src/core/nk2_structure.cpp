@@ -329,6 +329,9 @@ private:
         at_ += 4;
         texts_.clear();
         for (std::uint32_t i = 0; i < valueCount; ++i) {
+            if (readPlainValue()) {
+                continue;
+            }
             if (const Step step = readValue(); step != Step::Done) {
                 return step;
             }
@@ -341,10 +344,8 @@ private:
         return Step::Done;
     }
 
+    // Reads any value, the careful way.
     Step readValue() {
-        if (const std::optional<Step> step = readPlainValue()) {
-            return *step;
-        }
         if (left(at_) < kValueEntrySize) {
             return ends(at_, "the file ends inside a value");
         }
@@ -399,23 +400,23 @@ private:
     }
 
     // Reads a value held in its entry or sized after it, the common kinds, when its entry and
-    // size are at hand and hold no surprise; nothing, with nothing read, otherwise. Which kind
+    // size are at hand and hold no surprise; false, with nothing read, otherwise. Which kind
     // comes next cannot be foreseen, so it is worked out into the step taken, not branched on.
-    std::optional<Step> readPlainValue() {
+    bool readPlainValue() {
         if (left(at_) < kValueEntrySize + 4) {
-            return std::nullopt;
+            return false;
         }
         const std::uint16_t type = u16(at_);
         const std::uint16_t property = u16(at_ + 2);
         const bool held = isFixedSize(type);
         const bool counted = isVariableSize(type);
         if (!held && !counted) {
-            return std::nullopt;
+            return false;
         }
         const std::uint32_t size = u32(at_ + kValueEntrySize);
         const std::size_t follows = (std::size_t{4} + size) & (std::size_t{0} - counted);
         if (follows > left(at_) - kValueEntrySize || (type == TypeUnicode && size % 2 != 0)) {
-            return std::nullopt;
+            return false;
         }
         const std::size_t textAt = at_ + kValueEntrySize + 4;
         at_ += kValueEntrySize + follows;
@@ -425,7 +426,7 @@ private:
         if (text & wanted) {
             keepText(property, type, window_.substr(textAt - start_, size));
         }
-        return Step::Done;
+        return true;
     }
 
     void keepText(std::uint16_t property, std::uint16_t type, std::string_view bytes) {
