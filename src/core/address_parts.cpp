@@ -11,18 +11,12 @@ void AddressPart::add(std::string_view name, std::string_view address, AddressTy
     texts_.append(name);
     const std::size_t addressStart = texts_.size();
     texts_.append(address);
-    const std::size_t keyStart = keys_.size();
-    addressKey(address, key_);
-    keys_.append(key_);
-    entries_.push_back({nameStart, addressStart, texts_.size(), keyStart, type});
-    hashes_.push_back(KeySet::hashOf(key_));
+    entries_.push_back({nameStart, addressStart, texts_.size(), type});
 }
 
 void AddressPart::clear() {
     texts_.clear();
-    keys_.clear();
     entries_.clear();
-    hashes_.clear();
 }
 
 std::string_view AddressPart::name(std::size_t i) const {
@@ -33,11 +27,6 @@ std::string_view AddressPart::name(std::size_t i) const {
 std::string_view AddressPart::address(std::size_t i) const {
     const Entry& entry = entries_[i];
     return std::string_view(texts_).substr(entry.addressStart, entry.end - entry.addressStart);
-}
-
-std::string_view AddressPart::key(std::size_t i) const {
-    const std::size_t end = i + 1 < entries_.size() ? entries_[i + 1].keyStart : keys_.size();
-    return std::string_view(keys_).substr(entries_[i].keyStart, end - entries_[i].keyStart);
 }
 
 void addAddresses(const Nk2ItemView& item, const LoadOptions& options, AddressPart& part) {
@@ -52,18 +41,28 @@ void addAddresses(const Nk2ItemView& item, const LoadOptions& options, AddressPa
 FirstAddresses::FirstAddresses(std::size_t expected) : seen_(expected) {}
 
 const std::vector<std::size_t>& FirstAddresses::newIn(const AddressPart& part) {
-    keys_.clear();
+    keyTexts_.clear();
+    keyEnds_.clear();
+    hashes_.clear();
     for (std::size_t i = 0; i < part.size(); ++i) {
-        keys_.push_back(part.key(i));
+        addressKey(part.address(i), key_);
+        keyTexts_.append(key_);
+        keyEnds_.push_back(keyTexts_.size());
+        hashes_.push_back(KeySet::hashOf(key_));
     }
-    seen_.insert(keys_, part.hashes(), newOnes_);
+    keys_.clear();
+    std::size_t start = 0;
+    for (const std::size_t end : keyEnds_) {
+        keys_.push_back(std::string_view(keyTexts_).substr(start, end - start));
+        start = end;
+    }
+    seen_.insert(keys_, hashes_, newOnes_);
     return newOnes_;
 }
 
 bool FirstAddresses::firstSight(std::string_view address) {
-    std::string key;
-    addressKey(address, key);
-    return seen_.insert(key, KeySet::hashOf(key));
+    addressKey(address, key_);
+    return seen_.insert(key_, KeySet::hashOf(key_));
 }
 
 std::size_t expectedAddresses(std::size_t fileSize) {

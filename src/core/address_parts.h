@@ -15,8 +15,7 @@
 // on different threads.
 namespace quillet::core {
 
-// Addresses in file order with their names and keys (addressKey, with its hash), their texts one
-// after the other in one block.
+// Addresses in file order with their names, their texts one after the other in one block.
 class AddressPart {
 public:
     void add(std::string_view name, std::string_view address, AddressType type);
@@ -26,23 +25,17 @@ public:
 
     std::string_view name(std::size_t i) const;
     std::string_view address(std::size_t i) const;
-    std::string_view key(std::size_t i) const;
     AddressType type(std::size_t i) const { return entries_[i].type; }
-    std::span<const std::size_t> hashes() const { return hashes_; }
 
 private:
     struct Entry {
         std::size_t nameStart;
         std::size_t addressStart;
         std::size_t end;
-        std::size_t keyStart;
         AddressType type;
     };
     std::string texts_;
-    std::string keys_;
     std::vector<Entry> entries_;
-    std::vector<std::size_t> hashes_;
-    std::string key_;
 };
 
 // Calls add(name, address, type) for each of an item's addresses of the chosen types, in the order
@@ -71,14 +64,19 @@ public:
     // Room for about `expected` distinct addresses before its table grows.
     explicit FirstAddresses(std::size_t expected);
 
-    // The positions in the part of the addresses not seen before, in order.
+    // The positions in the part of the addresses not seen before, in order. Their keys
+    // (addressKey) are worked out here, on the thread that keeps them.
     const std::vector<std::size_t>& newIn(const AddressPart& part);
     // Whether the address was not seen before; it is seen from then on.
     bool firstSight(std::string_view address);
 
 private:
     KeySet seen_;
+    std::string key_;
+    std::string keyTexts_; // the part's keys one after the other
+    std::vector<std::size_t> keyEnds_;
     std::vector<std::string_view> keys_;
+    std::vector<std::size_t> hashes_;
     std::vector<std::size_t> newOnes_;
 };
 
