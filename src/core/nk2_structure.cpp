@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -63,13 +65,26 @@ enum : std::uint16_t {
     PropSmtpAddress = 0x39FE,
 };
 
+// The little-endian number stored at `at`: on a little-endian machine one load, so that the
+// reading's chain from one value's size to the next value's type stays short.
+template <typename Number> Number littleEndianAt(std::string_view bytes, std::size_t at) {
+    Number value = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, bytes.data() + at, sizeof value);
+    } else {
+        for (std::size_t i = sizeof value; i-- > 0;) {
+            value = static_cast<Number>(value << 8 | static_cast<unsigned char>(bytes[at + i]));
+        }
+    }
+    return value;
+}
+
 std::uint16_t u16At(std::string_view bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
+    return littleEndianAt<std::uint16_t>(bytes, at);
 }
 
 std::uint32_t u32At(std::string_view bytes, std::size_t at) {
-    return u16At(bytes, at) | static_cast<std::uint32_t>(u16At(bytes, at + 2)) << 16;
+    return littleEndianAt<std::uint32_t>(bytes, at);
 }
 
 // A control character but NUL as a blank: no text may move a row's cells (a NUL cuts the cell
