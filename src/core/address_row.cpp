@@ -10,6 +10,19 @@ namespace {
 constexpr std::array<std::string AddressRow::*, kColumnCount> kCells = {
     &AddressRow::number, &AddressRow::name, &AddressRow::address, &AddressRow::type};
 
+// Copies the bytes with the ASCII letters in lower case; whether every byte was ASCII.
+bool lowerAscii(const unsigned char* __restrict from, std::size_t count,
+                unsigned char* __restrict to) {
+    unsigned char high = 0;
+    for (std::size_t at = 0; at < count; ++at) {
+        const unsigned char c = from[at];
+        high |= c;
+        const bool upper = static_cast<unsigned char>(c - 'A') < 26;
+        to[at] = static_cast<unsigned char>(upper ? c + ('a' - 'A') : c);
+    }
+    return high < 0x80;
+}
+
 } // namespace
 
 std::string& AddressRow::operator[](Column column) {
@@ -64,19 +77,16 @@ std::string addressKey(std::string_view utf8) {
 }
 
 void addressKey(std::string_view utf8, std::string& key) {
-    // ASCII is the same in both encodings, and both fold its letters alike.
-    if (!isAscii(utf8)) {
-        const std::string bytes = encodeCp1252(utf8);
-        if (decodeCp1252(bytes) == utf8) {
-            key = foldCaseCp1252(bytes);
-            return;
-        }
+    // ASCII is the same in both encodings, and both fold its letters alike: its key is the one
+    // pass below, which the compiler makes wide instructions.
+    key.resize(utf8.size());
+    if (lowerAscii(reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size(),
+                   reinterpret_cast<unsigned char*>(key.data()))) {
+        return;
     }
-    key.assign(utf8);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+    const std::string bytes = encodeCp1252(utf8);
+    if (decodeCp1252(bytes) == utf8) {
+        key = foldCaseCp1252(bytes);
     }
 }
 
