@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@ struct Result {
     int status = -1;
     std::string out;
     std::string err;
+    int pipeSize = 0; // of the pipe the built program wrote into, where the system tells it
 };
 
 std::string quoted(const std::string& argument) {
@@ -103,6 +105,9 @@ protected:
         while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
             result.out.append(buffer, got);
         }
+#ifdef F_GETPIPE_SZ
+        result.pipeSize = fcntl(fileno(pipe), F_GETPIPE_SZ);
+#endif
         const int wait = pclose(pipe);
         result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
         result.err = contents(errors);
@@ -413,6 +418,20 @@ TEST_F(ConverterTest, ListKeepsEachRowOnOneLine) {
         EXPECT_TRUE(rows[1].starts_with("2\tBo King \t")) << rows[1];
     }
 }
+
+#ifdef F_SETPIPE_SZ
+// Every byte goes out in one burst once the inputs are read: a pipe is widened first, so that the
+// burst needs few hand-overs to the reader.
+TEST_F(ConverterTest, WidensAPipeOnStandardOutput) {
+    constexpr int kWide = 1 << 20;
+    if (std::stoi(contents("/proc/sys/fs/pipe-max-size")) < kWide) {
+        GTEST_SKIP() << "this system allows no pipe of 1 MiB";
+    }
+    const Result listed = runBinary({"--list", sample()});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_GE(listed.pipeSize, kWide);
+}
+#endif
 
 TEST_F(ConverterTest, ADashReadsTheCacheFromStandardInput) {
     const Result fromFile = run({"--list", sample()});
