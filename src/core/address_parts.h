@@ -5,7 +5,6 @@
 #include "core/nk2_structure.h"
 
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
